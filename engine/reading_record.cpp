@@ -1,0 +1,8 @@
+#include "reading_record.h"
+
+namespace modPeachBlossom {
+ReadingRecord& Record() {
+    static ReadingRecord record;
+    return record;
+}
+} // namespace modPeachBlossom

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Renders the program icon ui/resources/icon/qyamoretchart.svg to PNG at
+# 32, 64, 128 and 256 px (qyamoretchart-<size>.png, next to the SVG).
+#
+# Run:   tools/make_icons.sh      (from any directory; safe to re-run)
+# Needs: rsvg-convert from the Debian package librsvg2-bin
+#        (apt-get install librsvg2-bin).
+#
+# rsvg-convert rather than ImageMagick: ImageMagick 6's built-in SVG reader
+# cannot draw the icon's <use> petals and gradients correctly.
+set -euo pipefail
+
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+icon_dir="$repo_root/ui/resources/icon"
+svg="$icon_dir/qyamoretchart.svg"
+
+command -v rsvg-convert >/dev/null || { echo "error: rsvg-convert not found (install librsvg2-bin)" >&2; exit 1; }
+[[ -r "$svg" ]] || { echo "error: $svg is missing" >&2; exit 1; }
+
+for size in 32 64 128 256; do
+  out="$icon_dir/qyamoretchart-$size.png"
+  rsvg-convert --width "$size" --height "$size" --format png --output "$out" "$svg"
+  echo "wrote ui/resources/icon/qyamoretchart-$size.png"
+done

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Makes the twelve zodiac sign pictures in ui/resources/signs/ (01_rat.jpg ..
+# 12_pig.jpg): a white animal drawing on a purple disc, 200 x 200 JPEG.
+#
+# Run:   tools/make_sign_pictures.sh      (from any directory; safe to re-run)
+# Needs: ImageMagick 6 (convert) and the Symbola font from the Debian package
+#        fonts-symbola (apt-get install imagemagick fonts-symbola).
+#
+# The animals are Symbola's Unicode animal glyphs, so the pictures carry the
+# font's licence; see ui/resources/LICENSES.md.
+set -euo pipefail
+
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out_dir="$repo_root/ui/resources/signs"
+font="${SYMBOLA_FONT:-/usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf}"
+
+command -v convert >/dev/null || { echo "error: ImageMagick 'convert' not found" >&2; exit 1; }
+[[ -r "$font" ]] || { echo "error: Symbola font not found at $font (install fonts-symbola)" >&2; exit 1; }
+
+purple='#682D7B'
+size=200
+# Draw at four times the final size and scale down, so the disc edge and the
+# thin glyph lines come out smoothly anti-aliased.
+scale=4
+big=$((size * scale))
+radius=$((big * 95 / 200))   # disc fills nearly the whole square
+# Fit box for the glyph: about 70% of the disc wide and 64% high, so long
+# animals (horse, rat) don't look smaller than upright ones, while even a square
+# glyph keeps its corners inside the disc.
+box_w=$((radius * 2 * 70 / 100))
+box_h=$((radius * 2 * 64 / 100))
+# Symbola draws the animals as fine outlines; a light white stroke keeps them
+# legible once shrunk to 200 px.
+stroke=$((scale))
+
+# file name            code point
+signs=(
+  "01_rat      1F400"
+  "02_ox       1F402"
+  "03_tiger    1F405"
+  "04_rabbit   1F407"
+  "05_dragon   1F409"
+  "06_snake    1F40D"
+  "07_horse    1F40E"
+  "08_goat     1F410"
+  "09_monkey   1F412"
+  "10_rooster  1F413"
+  "11_dog      1F415"
+  "12_pig      1F416"
+)
+
+mkdir -p "$out_dir"
+for entry in "${signs[@]}"; do
+  read -r name code <<<"$entry"
+  printf -v glyph "\\U$code"
+  # The glyph is trimmed to its ink and fitted into a fixed box, so every
+  # animal gets a similar size and sits centred whatever the font's metrics.
+  convert \
+    \( -size "${big}x${big}" xc:white -fill "$purple" \
+       -draw "circle $((big / 2)),$((big / 2)) $((big / 2)),$((big / 2 - radius))" \) \
+    \( -background none -fill white -stroke white -strokewidth "$stroke" \
+       -font "$font" -pointsize $((box_w * 5 / 4)) label:"$glyph" \
+       -trim +repage -resize "${box_w}x${box_h}" \) \
+    -gravity center -compose over -composite \
+    -resize "${size}x${size}" \
+    -strip -quality 90 "$out_dir/$name.jpg"
+  echo "wrote ui/resources/signs/$name.jpg (U+$code)"
+done
