@@ -10,9 +10,9 @@
 #include <string_view>
 
 // The twelve signs in their fixed order; sign number = index + 1.
-inline constexpr std::array<std::string_view, 12> kAnimals{
-    "Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Goat", "Monkey", "Rooster", "Dog",
-    "Pig"};
+inline constexpr std::array<std::string_view, 12> kAnimals{"Rat",    "Ox",      "Tiger", "Rabbit",
+                                                           "Dragon", "Snake",   "Horse", "Goat",
+                                                           "Monkey", "Rooster", "Dog",   "Pig"};
 
 inline constexpr std::array<std::string_view, 5> kElements{"Metal", "Water", "Wood", "Fire",
                                                            "Earth"};

@@ -24,40 +24,40 @@ struct SignProfile {
 constexpr std::array<SignProfile, 12> kSignProfiles{{
     {"Rat", "Jupiter", "Dragon, Monkey", "Horse", "Light Blue", "Carbuncle, Red Garnet",
      "Yin (positive)", "Winter", "December",
-     "@RAT@"},
+     "Hugh Grant, Ayrton Senna, Zinedine Zidane, Katy Perry, Scarlett Johansson"},
     {"Ox", "Saturn", "Snake, Rooster", "Goat", "Violet", "White Onyx",
      "Yin (positive)", "End of Winter", "January",
-     "@OX@"},
+     "Valentina Tereshkova, Jack Nicholson, Anthony Hopkins, Meryl Streep, Bruce Springsteen, Barack Obama, Keira Knightley"},
     {"Tiger", "Uranus", "Horse, Dog", "Monkey", "Green", "Sapphire",
      "Yang (Negative)", "Early Spring", "February",
-     "@TIGER@"},
+     "Kofi Annan, Stevie Wonder, Jodie Foster, Leonardo DiCaprio, Lady Gaga, Usain Bolt"},
     {"Rabbit", "Jupiter", "Goat, Pig", "Rooster", "Pale Green", "Chrysolite",
      "Yin (positive)", "Mid Spring", "March",
-     "@RABBIT@"},
+     "Tina Turner, Sally Ride, Michael Jordan, David Beckham, Angelina Jolie, Lionel Messi"},
     {"Dragon", "Mars", "Rat, Monkey", "Dog", "Turquoise", "Amethyst",
      "Yang (Negative)", "End of Spring", "April",
-     "@DRAGON@"},
+     "John Lennon, Bruce Lee, Keanu Reeves"},
     {"Snake", "Venus", "Ox, Rooster", "Tiger, Pig", "Red", "Mossagate",
      "Yin (Positive Energy)", "Early Summer", "May",
-     "@SNAKE@"},
+     "Bob Dylan, Stephen Hawking, Muhammad Ali, Pierce Brosnan, Shah Rukh Khan, Taylor Swift"},
     {"Horse", "Mercury", "Tiger, Dog", "Rat", "Orange", "Beryl",
      "Yang (Negative)", "Mid Summer", "June",
-     "@HORSE@"},
+     "Paul McCartney, Harrison Ford, Jackie Chan, Angela Merkel, Emma Watson"},
     {"Goat", "Moon", "Rabbit, Pig", "Ox", "Pink, Purple", "Emerald",
      "Yin (Positive)", "End of Summer", "July",
-     "@GOAT@"},
+     "Mick Jagger, Steve Jobs, Tim Berners-Lee, Nicole Kidman, Julia Roberts, Norah Jones"},
     {"Monkey", "Sun", "Rat, Dragon", "Tiger", "Yellow, Gold", "Emerald",
      "Yang (Negative)", "Early Autumn", "August",
-     "@MONKEY@"},
+     "Diana Ross, George Lucas, Tom Hanks, Celine Dion, Hugh Jackman, Yao Ming"},
     {"Rooster", "Mercury", "Ox, Dragon, Snake", "Rabbit", "Peach, Apricot", "Pin Jasper",
      "Yin (Positive)", "Mid Autumn", "September",
-     "@ROOSTER@"},
+     "Eric Clapton, Natalie Portman, Roger Federer, Serena Williams"},
     {"Dog", "Venus", "Tiger, Horse", "Dragon", "Pale Yellow", "Diamond",
      "Yang (Negative)", "End of Autumn", "October",
-     "@DOG@"},
+     "Cher, Freddie Mercury, Sharon Stone, Prince, Madonna, Andre Agassi, Matt Damon, Anne Hathaway"},
     {"Pig", "Mars", "Rabbit, Goat", "Snake", "Dark Blue", "Topaz",
      "Yin (Positive)", "Early Winter", "November",
-     "@PIG@"},
+     "Elton John, Stephen King, Emma Thompson, Ewan McGregor, Chris Hemsworth"},
 }};
 // clang-format on
 
@@ -78,8 +78,9 @@ constexpr PeachBlossom kNorth{"North (337.6 degrees to 22.5 degrees)",
                               "Place a statue or picture of a rat here"};
 
 // Indexed like kSignProfiles: Rat, Ox, Tiger, Rabbit, ...; the groups repeat every four signs.
-constexpr std::array<const PeachBlossom*, 12> kPeachBlossomBySign{
-    &kWest, &kSouth, &kEast, &kNorth, &kWest, &kSouth, &kEast, &kNorth, &kWest, &kSouth, &kEast, &kNorth};
+constexpr std::array<const PeachBlossom*, 12> kPeachBlossomBySign{&kWest, &kSouth, &kEast, &kNorth,
+                                                                  &kWest, &kSouth, &kEast, &kNorth,
+                                                                  &kWest, &kSouth, &kEast, &kNorth};
 
 struct ElementParagraph {
     std::string_view Element;
@@ -87,11 +88,30 @@ struct ElementParagraph {
 };
 
 constexpr std::array<ElementParagraph, 5> kElementParagraphs{{
-    {"Metal", "@METAL@"},
-    {"Water", "@WATER@"},
-    {"Wood", "@WOOD@"},
-    {"Fire", "@FIRE@"},
-    {"Earth", "@EARTH@"},
+    {"Metal", "You are very focused and confident. Obstacles never frighten you or slow you down. "
+              "You are self-reliant and dislike interference. You may be stubborn, headstrong and "
+              "impulsive, but your inner strength is great. You enjoy the good things in life. You "
+              "may expect as much from others as you do from yourself."},
+    {"Water",
+     "You have the fluidity of water and solve issues with your silent charm. You persuade others "
+     "subtly, never by force. Your manner is always diplomatic. People trust you completely. Your "
+     "intuition lets you read what others think. You communicate well and influence people with "
+     "ease. You organize things well, but you may be inconsistent."},
+    {"Wood",
+     "You are very confident about yourself. You have a dignified presence and do not chase after "
+     "things. You are organized and work in a methodical way. You like teamwork and gladly share "
+     "the fruits of success with others. You are not selfish. Your interests are wide and varied. "
+     "You may depend too much on others. You should take on only as much responsibility as you can "
+     "handle. Your knowledge and experience grow more useful with time."},
+    {"Fire",
+     "You have an impulsive nature. You are truly charming. As a leader and motivator, you attract "
+     "people easily. You hold to your ideals, and no one can talk you out of them. You are sure of "
+     "your decisions. You are aggressive and love to explore new ground. You are simply made for "
+     "challenges. At times you can be dominating. You are also highly ambitious."},
+    {"Earth", "You are more logical than emotional in nature. Your quiet, dignified presence earns "
+              "the respect of others. You are prudent and always stay in control. The unfamiliar "
+              "can make you uneasy. You are particular about details and serious about life. You "
+              "are a good organizer and planner. You are disciplined and conservative."},
 }};
 
 consteval bool profilesFollowSignOrder() {

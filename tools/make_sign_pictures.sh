@@ -49,10 +49,19 @@ signs=(
   "12_pig      1F416"
 )
 
+# UTF-8 bytes of a code point above U+FFFF, built by hand because bash's
+# printf '\U' only emits UTF-8 under a UTF-8 locale.
+utf8_of() {
+  local cp=$((16#$1))
+  printf '%b' "$(printf '\\x%02X\\x%02X\\x%02X\\x%02X' \
+    $((0xF0 | cp >> 18)) $((0x80 | (cp >> 12 & 0x3F))) \
+    $((0x80 | (cp >> 6 & 0x3F))) $((0x80 | (cp & 0x3F))))"
+}
+
 mkdir -p "$out_dir"
 for entry in "${signs[@]}"; do
   read -r name code <<<"$entry"
-  printf -v glyph "\\U$code"
+  glyph="$(utf8_of "$code")"
   # The glyph is trimmed to its ink and fitted into a fixed box, so every
   # animal gets a similar size and sits centred whatever the font's metrics.
   convert \

@@ -11,15 +11,18 @@ TEST(DateText, ReadsDayMonthNameAndYear) {
 
 class MalformedDateText : public testing::TestWithParam<const char*> {};
 
-TEST_P(MalformedDateText, GivesNoDate) { EXPECT_FALSE(parseDateText(GetParam()).has_value()); }
+TEST_P(MalformedDateText, GivesNoDate) {
+    EXPECT_FALSE(parseDateText(GetParam()).has_value());
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Rejected, MalformedDateText,
-    testing::Values("", " ", "5", "5 March", "5 March 75", "5 March 19750", "5  March 1975",
-                    " 5 March 1975", "5 March 1975 ", "5 march 1975", "5 Mar 1975", "005 March 1975",
-                    "x5 March 1975", "5 March 19x5", "0 March 1975", "32 January 1975",
-                    "30 February 1964", "29 February 1961", "31 April 1975", "5\tMarch 1975",
-                    "-5 March 1975", "5 March -975", "5 Marchx 1975"));
+INSTANTIATE_TEST_SUITE_P(Rejected, MalformedDateText,
+                         testing::Values("", " ", "5", "5 March", "5 March 75", "5 March 19750",
+                                         "5  March 1975", " 5 March 1975", "5 March 1975 ",
+                                         "5 march 1975", "5 Mar 1975", "005 March 1975",
+                                         "x5 March 1975", "5 March 19x5", "0 March 1975",
+                                         "32 January 1975", "30 February 1964", "29 February 1961",
+                                         "31 April 1975", "5\tMarch 1975", "-5 March 1975",
+                                         "5 March -975", "5 Marchx 1975"));
 
 TEST(DateText, CountsWholeDaysBothWays) {
     EXPECT_EQ(daysFrom(makeDate(1975, 3, 5), makeDate(1975, 3, 5)), 0);

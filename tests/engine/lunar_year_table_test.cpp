@@ -65,21 +65,14 @@ TEST_P(LunarYearBoundary, BothEndsOfARowBelongToIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, LunarYearBoundary,
-    testing::Values(Boundary{makeDate(1936, 1, 1), "Wood Pig"},
-                    Boundary{makeDate(1936, 1, 23), "Wood Pig"},
-                    Boundary{makeDate(1936, 1, 24), "Fire Rat"},
-                    Boundary{makeDate(1937, 2, 10), "Fire Rat"},
-                    Boundary{makeDate(1937, 2, 11), "Fire Ox"},
-                    Boundary{makeDate(1940, 2, 7), "Earth Rabbit"},
-                    Boundary{makeDate(1940, 2, 8), "Metal Dragon"},
-                    Boundary{makeDate(1960, 1, 27), "Earth Pig"},
-                    Boundary{makeDate(1960, 1, 28), "Metal Rat"},
-                    Boundary{makeDate(1960, 2, 29), "Metal Rat"},
-                    Boundary{makeDate(1961, 2, 14), "Metal Rat"},
-                    Boundary{makeDate(1961, 2, 15), "Metal Ox"},
-                    Boundary{makeDate(1975, 3, 5), "Wood Rabbit"},
-                    Boundary{makeDate(2007, 2, 17), "Fire Dog"},
-                    Boundary{makeDate(2007, 2, 18), "Fire Pig"},
-                    Boundary{makeDate(2008, 2, 6), "Fire Pig"},
-                    Boundary{makeDate(2008, 2, 7), "Earth Rat"},
-                    Boundary{makeDate(2008, 12, 31), "Earth Rat"}));
+    testing::Values(
+        Boundary{makeDate(1936, 1, 1), "Wood Pig"}, Boundary{makeDate(1936, 1, 23), "Wood Pig"},
+        Boundary{makeDate(1936, 1, 24), "Fire Rat"}, Boundary{makeDate(1937, 2, 10), "Fire Rat"},
+        Boundary{makeDate(1937, 2, 11), "Fire Ox"}, Boundary{makeDate(1940, 2, 7), "Earth Rabbit"},
+        Boundary{makeDate(1940, 2, 8), "Metal Dragon"},
+        Boundary{makeDate(1960, 1, 27), "Earth Pig"}, Boundary{makeDate(1960, 1, 28), "Metal Rat"},
+        Boundary{makeDate(1960, 2, 29), "Metal Rat"}, Boundary{makeDate(1961, 2, 14), "Metal Rat"},
+        Boundary{makeDate(1961, 2, 15), "Metal Ox"}, Boundary{makeDate(1975, 3, 5), "Wood Rabbit"},
+        Boundary{makeDate(2007, 2, 17), "Fire Dog"}, Boundary{makeDate(2007, 2, 18), "Fire Pig"},
+        Boundary{makeDate(2008, 2, 6), "Fire Pig"}, Boundary{makeDate(2008, 2, 7), "Earth Rat"},
+        Boundary{makeDate(2008, 12, 31), "Earth Rat"}));

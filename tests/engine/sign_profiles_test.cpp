@@ -94,7 +94,8 @@ TEST_P(SignProfile, WritesTheSignsTextsAndNumber) {
     EXPECT_EQ(famous.find(",,"), std::string::npos);
     EXPECT_EQ(famous.find("  "), std::string::npos);
     EXPECT_NE(famous.back(), '.');
-    for (std::size_t at = famous.find(','); at != std::string::npos; at = famous.find(',', at + 1)) {
+    for (std::size_t at = famous.find(','); at != std::string::npos;
+         at = famous.find(',', at + 1)) {
         EXPECT_EQ(famous.substr(at, 2), ", ") << famous;
     }
 }
