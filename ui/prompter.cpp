@@ -22,7 +22,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, bool yesNo) {
     return box;
 }
 
-void MessageBoxPrompter::inform(const QString& text) { makeMessageBox(text, false)->exec(); }
+void MessageBoxPrompter::inform(const QString& text) {
+    makeMessageBox(text, false)->exec();
+}
 
 bool MessageBoxPrompter::askYesNo(const QString& text) {
     return makeMessageBox(text, true)->exec() == QMessageBox::Yes;

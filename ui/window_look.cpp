@@ -6,7 +6,25 @@
 #include <QScreen>
 #include <QWidget>
 
+static void registerUiResources() {
+    Q_INIT_RESOURCE(ui_resources);
+}
+
 namespace look {
+
+void ensureResources() {
+    static const bool registered = (registerUiResources(), true);
+    (void)registered;
+}
+
+QIcon programIcon() {
+    ensureResources();
+    QIcon icon;
+    for (const char* size : {"32", "64", "128", "256"}) {
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(QLatin1String(size)));
+    }
+    return icon;
+}
 
 void installFontSubstitutes() {
     // Linux desktops rarely carry Verdana; DejaVu Sans is its closest free cousin.
@@ -22,6 +40,7 @@ QFont font(qreal pointSize, bool bold, bool underline) {
 }
 
 void applyWindowLook(QWidget* window, QSize clientSize) {
+    ensureResources();
     window->setWindowTitle(kWindowCaption);
     window->setFont(font());
     // The windows were designed on the system window colour (the colour of

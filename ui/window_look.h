@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QSize>
 #include <QString>
 
@@ -21,7 +22,9 @@ inline constexpr QRgb kPurple = qRgb(128, 0, 128);
 inline constexpr QRgb kOliveGreen = qRgb(85, 114, 31);
 
 // Fifteen twips to the pixel at 96 dots per inch.
-constexpr int twips(int value) { return (value >= 0 ? value + 7 : value - 7) / 15; }
+constexpr int twips(int value) {
+    return (value >= 0 ? value + 7 : value - 7) / 15;
+}
 
 // Verdana where the system has it; call once before the first window.
 void installFontSubstitutes();
@@ -34,6 +37,12 @@ QFont font(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 void applyWindowLook(QWidget* window, QSize clientSize);
 
 void setTextColor(QWidget* widget, QRgb color);
+
+// The program icon, in every size it ships.
+QIcon programIcon();
+
+// Registers the pictures and icons built into the program; cheap after the first call.
+void ensureResources();
 
 // Places a top-level window in the middle of the screen it will appear on.
 void centerOnScreen(QWidget* window);

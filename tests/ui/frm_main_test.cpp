@@ -1,0 +1,246 @@
+#include "fakes.h"
+#include "frm_main.h"
+#include "link_label.h"
+#include "links.h"
+#include "reading_computation.h"
+#include "window_look.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        window = new frmMain(record, prompter);
+        window->show();
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    void TearDown() override {
+        if (window) {
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete window;
+        }
+    }
+    void enter(const QString& name, int dayPosition, int monthPosition, int year) {
+        window->txtName->setText(name);
+        window->cboDate->setCurrentIndex(dayPosition);
+        window->cboMonth->setCurrentIndex(monthPosition);
+        window->cboYear->setCurrentText(QString::number(year));
+    }
+    // Front banner of the two sharing one rectangle: the later sibling.
+    LinkLabel* frontBanner() const {
+        const auto children = window->fraFullBrand->children();
+        return children.indexOf(window->lblCobrand) > children.indexOf(window->lblFullBrand)
+                   ? window->lblCobrand
+                   : window->lblFullBrand;
+    }
+
+    ReadingRecord record;
+    FakePrompter prompter;
+    QPointer<frmMain> window;
+};
+
+constexpr int kFebruary = 1;
+
+} // namespace
+
+TEST_F(MainWindow, OpensWithFilledListsFirstEntriesEmptyNameAndFocusInTheName) {
+    EXPECT_EQ(window->windowTitle(), "QY Amoret Chart v1.0");
+    EXPECT_EQ(window->size(), QSize(506, 310));
+    EXPECT_EQ(window->cboDate->count(), 31);
+    EXPECT_EQ(window->cboDate->itemText(0), "1");
+    EXPECT_EQ(window->cboDate->itemText(30), "31");
+    EXPECT_EQ(window->cboMonth->count(), 12);
+    EXPECT_EQ(window->cboMonth->itemText(1), "February");
+    EXPECT_EQ(window->cboMonth->itemText(11), "December");
+    EXPECT_EQ(window->cboYear->count(), 73);
+    EXPECT_EQ(window->cboYear->itemText(0), "1936");
+    EXPECT_EQ(window->cboYear->itemText(72), "2008");
+    EXPECT_EQ(window->cboDate->currentText(), "1");
+    EXPECT_EQ(window->cboMonth->currentText(), "January");
+    EXPECT_EQ(window->cboYear->currentText(), "1936");
+    EXPECT_TRUE(window->txtName->text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), window->txtName);
+    EXPECT_EQ(frontBanner(), window->lblCobrand);
+}
+
+TEST_F(MainWindow, ListsAcceptOnlyTheirEntries) {
+    for (QComboBox* box : {window->cboDate, window->cboMonth, window->cboYear}) {
+        EXPECT_FALSE(box->isEditable());
+    }
+}
+
+TEST_F(MainWindow, TabOrderRunsFromNameThroughTheListsToTheButton) {
+    QWidget* expected[] = {window->cboDate, window->cboMonth, window->cboYear, window->cmdProceed,
+                           window->txtName};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+}
+
+TEST_F(MainWindow, ControlsSitWhereDesignedInTheirColours) {
+    EXPECT_EQ(window->fraDetails->geometry(), QRect(110, 124, 287, 113));
+    EXPECT_EQ(window->cmdProceed->geometry(), QRect(8, 80, 271, 25));
+    EXPECT_EQ(window->lblCobrand->geometry(), window->lblFullBrand->geometry());
+    EXPECT_EQ(window->Label14->geometry(), QRect(82, 0, 342, 29));
+    EXPECT_EQ(window->Label14->palette().color(QPalette::WindowText), QColor(40, 83, 196));
+    EXPECT_TRUE(window->Label14->font().underline());
+    EXPECT_EQ(window->Label14->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(window->Label1[1]->palette().color(QPalette::WindowText), QColor(104, 45, 123));
+    EXPECT_EQ(window->fraDetails->title(), "Your Details Please");
+    EXPECT_EQ(window->fraDetails->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+    EXPECT_TRUE(window->cmdProceed->font().bold());
+    EXPECT_EQ(window->lblCobrand->text(),
+              "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+              "Put your site's name &  link here. See \"Help\" for details. Click Here for more "
+              "info on co-branding.");
+}
+
+struct Rejection {
+    const char* name;
+    int dayPosition;
+    int monthPosition;
+    int year;
+    const char* message; // nullptr: accepted
+};
+
+class ValidateDetails : public MainWindow, public testing::WithParamInterface<Rejection> {};
+
+TEST_P(ValidateDetails, ShowsExactlyTheFirstFailingChecksMessage) {
+    const auto& c = GetParam();
+    enter(c.name, c.dayPosition, c.monthPosition, c.year);
+    window->cboMonth->setFocus();
+    const bool accepted = window->ValidateDetails();
+    if (c.message) {
+        EXPECT_FALSE(accepted);
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].text, c.message);
+        EXPECT_FALSE(prompter.shown[0].yesNo);
+        // Only the name message moves the focus back to the name box.
+        const bool nameMessage = QString(c.message) == "Please Enter Your Name";
+        EXPECT_EQ(QApplication::focusWidget() == window->txtName, nameMessage);
+    } else {
+        EXPECT_TRUE(accepted);
+        EXPECT_TRUE(prompter.shown.empty());
+    }
+}
+
+constexpr const char* kName = "Please Enter Your Name";
+constexpr const char* kFeb = "Please Enter Correct Date Or Month!";
+constexpr const char* kThirty = "Please Enter Correct Date Or Month !";
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, ValidateDetails,
+    testing::Values(Rejection{"", 0, 0, 1936, kName}, Rejection{"", 30, 3, 1975, kName},
+                    Rejection{"", 29, kFebruary, 1961, kName}, Rejection{"   ", 0, 0, 1936, nullptr},
+                    Rejection{"Li", 28, kFebruary, 1960, nullptr},
+                    Rejection{"Li", 28, kFebruary, 2000, nullptr},
+                    Rejection{"Li", 28, kFebruary, 1961, kFeb},
+                    Rejection{"Li", 27, kFebruary, 1961, nullptr},
+                    Rejection{"Li", 29, kFebruary, 1964, kFeb},
+                    Rejection{"Li", 30, kFebruary, 1964, kFeb},
+                    Rejection{"Li", 30, kFebruary, 1963, kFeb}, Rejection{"Li", 30, 3, 1990, kThirty},
+                    Rejection{"Li", 30, 5, 1990, kThirty}, Rejection{"Li", 30, 8, 1990, kThirty},
+                    Rejection{"Li", 30, 10, 1990, kThirty}, Rejection{"Li", 29, 3, 1990, nullptr},
+                    Rejection{"Li", 30, 4, 1990, nullptr}, Rejection{"Li", 30, 0, 2008, nullptr},
+                    Rejection{"Li", 30, 11, 2008, nullptr}));
+
+TEST_F(MainWindow, ReadingStoresTheInputFillsTheRecordAndClosesWithoutEndingTheProgram) {
+    QSignalSpy ready(window.data(), &frmMain::readingReady);
+    QSignalSpy closedByUser(window.data(), &frmMain::closedByUser);
+    enter("  Mei Lin  ", 4, 2, 1975);
+    QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
+    EXPECT_EQ(ready.count(), 1);
+    EXPECT_EQ(closedByUser.count(), 0);
+    EXPECT_EQ(record.Name, "Mei Lin");
+    EXPECT_EQ(record.Animal, "Rabbit");
+    EXPECT_EQ(record.Element, "Wood");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "the window is destroyed when it unloads";
+}
+
+TEST_F(MainWindow, FailedCheckKeepsThePreviousReadingAndTheWindow) {
+    ComputeReading(record, "Old", "5", "March", "1975");
+    QSignalSpy ready(window.data(), &frmMain::readingReady);
+    enter("New", 29, kFebruary, 1975);
+    QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
+    EXPECT_EQ(ready.count(), 0);
+    EXPECT_EQ(record.Name, "Old");
+    EXPECT_EQ(record.Animal, "Rabbit");
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindow, AltGIsTheReadingButtonsAccessKey) {
+    // The offscreen platform does not deliver mnemonic key presses, so check
+    // the key the button registers.
+    EXPECT_EQ(window->cmdProceed->shortcut(), QKeySequence(QStringLiteral("Alt+G")));
+}
+
+TEST_F(MainWindow, ClosingItIsTheUserLeaving) {
+    QSignalSpy closedByUser(window.data(), &frmMain::closedByUser);
+    window->close();
+    EXPECT_EQ(closedByUser.count(), 1);
+}
+
+TEST_F(MainWindow, EachLinkLabelAsksForExactlyItsPageOnce) {
+    QSignalSpy links(window.data(), &frmMain::linkActivated);
+    QTest::mouseClick(window->Label14, Qt::LeftButton);
+    QTest::mouseClick(window->lblCobrand, Qt::LeftButton);
+    window->lblFullBrand->raise();
+    QTest::mouseClick(window->lblFullBrand, Qt::LeftButton);
+    ASSERT_EQ(links.count(), 3);
+    EXPECT_EQ(links[0][0].value<Link>(), Link::HomePage);
+    EXPECT_EQ(links[1][0].value<Link>(), Link::CoBrandPage);
+    EXPECT_EQ(links[2][0].value<Link>(), Link::FullBrandPage);
+    // A click on the shared rectangle reaches only the banner in front.
+    QWidget* hit = window->fraFullBrand->childAt(window->lblFullBrand->geometry().center());
+    EXPECT_EQ(hit, window->lblFullBrand);
+}
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(1.5), 2.0);
+    EXPECT_EQ(roundHalfEven(2.5), 2.0);
+    EXPECT_EQ(roundHalfEven(3.5), 4.0);
+    EXPECT_EQ(roundHalfEven(4.5), 4.0);
+    EXPECT_EQ(roundHalfEven(5.5), 6.0);
+    EXPECT_EQ(roundHalfEven(6.5), 6.0);
+    EXPECT_EQ(roundHalfEven(2.4999), 2.0);
+    EXPECT_EQ(roundHalfEven(2.5001), 3.0);
+    EXPECT_EQ(roundHalfEven(1.0), 1.0);
+}
+
+TEST(CoBrandRandomize, EvenNumbersBringTheFullBrandOddOnesTheCoBrandSevenNothing) {
+    EXPECT_EQ(bannerFor(0.0), Banner::CoBrand);         // n = 1
+    EXPECT_EQ(bannerFor(0.25), Banner::FullBrand);      // 2.5 -> 2
+    EXPECT_EQ(bannerFor(0.26), Banner::CoBrand);        // 2.56 -> 3
+    EXPECT_EQ(bannerFor(0.5), Banner::FullBrand);       // 4
+    EXPECT_EQ(bannerFor(0.75), Banner::FullBrand);      // 5.5 -> 6
+    EXPECT_EQ(bannerFor(0.74), Banner::CoBrand);        // 5.44 -> 5
+    EXPECT_EQ(bannerFor(0.9), Banner::FullBrand);       // 6.4 -> 6
+    EXPECT_EQ(bannerFor(0.95), Banner::Unchanged);      // 6.7 -> 7
+    EXPECT_EQ(bannerFor(0.9999999), Banner::Unchanged); // 7
+}
+
+TEST_F(MainWindow, BannerChoiceActsOnTheWindowThatExists) {
+    FakeRandom random(0.5);
+    window->CoBrand_Randomize(random);
+    EXPECT_EQ(random.draws, 1);
+    EXPECT_EQ(frontBanner(), window->lblFullBrand);
+    random.value = 0.95; // seven: nothing changes
+    window->CoBrand_Randomize(random);
+    EXPECT_EQ(frontBanner(), window->lblFullBrand);
+    random.value = 0.0;
+    window->CoBrand_Randomize(random);
+    EXPECT_EQ(frontBanner(), window->lblCobrand);
+}

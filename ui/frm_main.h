@@ -1,0 +1,72 @@
+#pragma once
+
+#include "links.h"
+
+#include <QWidget>
+
+#include <array>
+
+class LinkLabel;
+class Prompter;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RandomSource;
+struct ReadingRecord;
+
+// Takes a name and a birth date and asks for a reading. Closing it ends the
+// program unless a reading is under way (the shell acts on closedByUser).
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    frmMain(ReadingRecord& record, Prompter& prompter, QWidget* parent = nullptr);
+
+    // Checks the input, telling the user what is wrong; true when it may be used.
+    bool ValidateDetails();
+    // Chooses which banner lies in front, from one random draw.
+    void CoBrand_Randomize(RandomSource& random);
+
+    // Controls under their design names, as a form exposes them.
+    LinkLabel* Label14;
+    std::array<QLabel*, 2> Label1;
+    QGroupBox* fraDetails;
+    QLineEdit* txtName;
+    QLabel* Label2;
+    QComboBox* cboDate;
+    QComboBox* cboMonth;
+    QComboBox* cboYear;
+    QPushButton* cmdProceed;
+    QFrame* fraFullBrand;
+    LinkLabel* lblFullBrand;
+    LinkLabel* lblCobrand;
+
+public slots:
+    void cmdProceed_Click();
+
+signals:
+    void linkActivated(Link link);
+    // The record holds a new reading: the shell shows it before this window goes.
+    void readingReady();
+    // The window was closed other than by a reading.
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+
+    ReadingRecord& record_;
+    Prompter& prompter_;
+    bool proceedUnderWay_ = false;
+};
+
+// Which banner a draw r (0 <= r < 1) brings to the front.
+enum class Banner { FullBrand, CoBrand, Unchanged };
+Banner bannerFor(double r);
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+double roundHalfEven(double x);
