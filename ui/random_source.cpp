@@ -2,9 +2,10 @@
 
 #include <chrono>
 
-ClockSeededRandom::ClockSeededRandom()
-    : engine_(static_cast<std::mt19937_64::result_type>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {}
+void ClockSeededRandom::seedFromClock() {
+    engine_.seed(static_cast<std::mt19937_64::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+}
 
 double ClockSeededRandom::draw() {
     return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);

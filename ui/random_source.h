@@ -6,14 +6,15 @@
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
+    // Starts a new sequence from the system clock.
+    virtual void seedFromClock() = 0;
     // A number r with 0 <= r < 1.
     virtual double draw() = 0;
 };
 
-// Seeded from the system clock when it is made.
 class ClockSeededRandom final : public RandomSource {
 public:
-    ClockSeededRandom();
+    void seedFromClock() override;
     double draw() override;
 
 private:

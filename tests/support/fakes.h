@@ -52,12 +52,14 @@ public:
 class FakeRandom final : public RandomSource {
 public:
     explicit FakeRandom(double r = 0.0) : value(r) {}
+    void seedFromClock() override { ++seeds; }
     double draw() override {
         ++draws;
         return value;
     }
     double value;
     int draws = 0;
+    int seeds = 0;
 };
 
 // Prints to a PDF file instead of asking; or cancels.

@@ -1,0 +1,191 @@
+#include "app_controller.h"
+#include "fakes.h"
+#include "frm_main.h"
+#include "frm_peach_blossom_result.h"
+#include "link_label.h"
+#include "modal_watchdog.h"
+#include "reading_record.h"
+#include "shell_fakes.h"
+#include "web_links.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowLifeCycle : public testing::Test {
+protected:
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) {
+                w->setAttribute(Qt::WA_DeleteOnClose, true);
+                w->close();
+            }
+        }
+        flushDeletes();
+    }
+    static void flushDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    frmPeachBlossomResult* readingFor(const QString& name) {
+        frmMain* main = controller.showMain();
+        main->txtName->setText(name);
+        main->cboDate->setCurrentIndex(4);
+        main->cboMonth->setCurrentIndex(2);
+        main->cboYear->setCurrentText("1975");
+        QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
+        flushDeletes();
+        return controller.resultWindow();
+    }
+    int visibleWorkingWindows() const {
+        int count = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            count += w->isVisible() &&
+                     (qobject_cast<frmMain*>(w) || qobject_cast<frmPeachBlossomResult*>(w));
+        }
+        return count;
+    }
+
+    ReadingRecord record;
+    FakePrompter prompter;
+    FakePrinterChooser printers;
+    FakeUrlOpener opener;
+    WebLinks links{opener};
+    FakeProcessEnd processEnd;
+    AppController controller{record, prompter, printers, links, processEnd};
+};
+
+} // namespace
+
+TEST_F(WindowLifeCycle, ReadingReplacesTheMainWindowWithTheResultAndGoesOn) {
+    QPointer<frmMain> main = controller.showMain();
+    main->txtName->setText("Li");
+    QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
+    flushDeletes();
+    EXPECT_TRUE(main.isNull());
+    ASSERT_NE(controller.resultWindow(), nullptr);
+    EXPECT_TRUE(controller.resultWindow()->isVisible());
+    EXPECT_EQ(visibleWorkingWindows(), 1);
+    EXPECT_EQ(processEnd.ends, 0);
+}
+
+TEST_F(WindowLifeCycle, FailedCheckStaysInInput) {
+    frmMain* main = controller.showMain();
+    QTest::mouseClick(main->cmdProceed, Qt::LeftButton); // empty name
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(controller.resultWindow(), nullptr);
+    EXPECT_EQ(processEnd.ends, 0);
+}
+
+class BackCommand : public WindowLifeCycle, public testing::WithParamInterface<bool> {};
+
+TEST_P(BackCommand, GivesANewEmptyMainWindowWithTheCoBrandBannerAndGoesOn) {
+    QPointer<frmPeachBlossomResult> result = readingFor("Li");
+    ASSERT_FALSE(result.isNull());
+    FakeRandom fullBrand(0.5);
+    QPointer<frmMain> first = controller.mainWindow();
+    if (GetParam()) {
+        QTest::mouseClick(result->cmdBack, Qt::LeftButton);
+    } else {
+        result->mnuBack->trigger();
+    }
+    flushDeletes();
+    EXPECT_TRUE(result.isNull());
+    frmMain* main = controller.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->txtName->text().isEmpty());
+    EXPECT_EQ(main->cboYear->currentText(), "1936");
+    const auto children = main->fraFullBrand->children();
+    EXPECT_GT(children.indexOf(main->lblCobrand), children.indexOf(main->lblFullBrand));
+    EXPECT_EQ(visibleWorkingWindows(), 1);
+    EXPECT_EQ(processEnd.ends, 0);
+    EXPECT_EQ(record.Name, "Li") << "the record keeps the reading until the next one";
+}
+
+INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, BackCommand, testing::Bool());
+
+TEST_F(WindowLifeCycle, ClosingTheMainWindowEndsTheProgram) {
+    frmMain* main = controller.showMain();
+    main->close();
+    EXPECT_EQ(processEnd.ends, 1);
+}
+
+class ResultExit : public WindowLifeCycle, public testing::WithParamInterface<int> {};
+
+TEST_P(ResultExit, ExitButtonMenuAndCloseBoxEndTheProgram) {
+    frmPeachBlossomResult* result = readingFor("Li");
+    ASSERT_NE(result, nullptr);
+    switch (GetParam()) {
+    case 0:
+        QTest::mouseClick(result->cmdExit, Qt::LeftButton);
+        break;
+    case 1:
+        result->mnuExit->trigger();
+        break;
+    default:
+        result->close();
+        break;
+    }
+    EXPECT_EQ(processEnd.ends, 1);
+    EXPECT_EQ(processEnd.lastCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ResultExit, testing::Values(0, 1, 2));
+
+namespace {
+class CountingWindow : public QWidget {
+public:
+    int closes = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closes;
+        QWidget::closeEvent(event);
+    }
+};
+} // namespace
+
+TEST_F(WindowLifeCycle, ExitProgramUnloadsEveryOtherWindowOnceAndEndsOnce) {
+    frmMain* main = controller.showMain();
+    CountingWindow other;
+    other.show();
+    bool otherClosedBeforeEnd = false;
+    processEnd.onEnd = [&] { otherClosedBeforeEnd = other.closes == 1 && !main->isVisible(); };
+    controller.ExitProgram();
+    EXPECT_EQ(other.closes, 1);
+    EXPECT_TRUE(otherClosedBeforeEnd);
+    EXPECT_EQ(processEnd.ends, 1) << "the unload handlers it runs do not exit again";
+}
+
+TEST_F(WindowLifeCycle, LinksFromTheWindowsReachTheBrowser) {
+    frmMain* main = controller.showMain();
+    QTest::mouseClick(main->Label14, Qt::LeftButton);
+    EXPECT_EQ(opener.opened, QStringList{linkAddress(Link::HomePage)});
+}
+
+TEST_F(WindowLifeCycle, AThousandReadingsAndBacksLeaveNoWindowBehind) {
+    frmPeachBlossomResult* result = readingFor("Li");
+    QTest::mouseClick(result->cmdBack, Qt::LeftButton);
+    flushDeletes();
+    const auto widgetsAfterFirst = QApplication::allWidgets().size();
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        frmMain* main = controller.mainWindow();
+        main->txtName->setText(QString("Reader %1").arg(cycle));
+        main->cboYear->setCurrentIndex(cycle % 73);
+        QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
+        flushDeletes();
+        QTest::mouseClick(controller.resultWindow()->cmdBack, Qt::LeftButton);
+        flushDeletes();
+    }
+    EXPECT_EQ(QApplication::allWidgets().size(), widgetsAfterFirst);
+    EXPECT_EQ(visibleWorkingWindows(), 1);
+    EXPECT_EQ(record.Name, "Reader 999");
+    EXPECT_EQ(processEnd.ends, 0);
+}

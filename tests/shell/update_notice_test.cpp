@@ -1,0 +1,251 @@
+#include "fakes.h"
+#include "shell_fakes.h"
+#include "update_notice.h"
+#include "web_links.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+const QString kQuestion = QStringLiteral(
+    "There maybe an update to this software available\rDo you want to check for an update?");
+
+// The notice over a real INI file in a private configuration folder.
+class UpdateNotice : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(config.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    QString iniPath(const QString& app = QStringLiteral("QYFreeAmoretChart")) const {
+        return config.filePath(app + ".ini");
+    }
+    void storeRaw(const QString& value) {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "QYFreeAmoretChart")
+            .setValue("Settings/" + ScrambleSetting("Duration"), value);
+    }
+    void storeDate(QDate date) { storeRaw(ScrambleSetting(date.toString(Qt::ISODate))); }
+    QString storedText() {
+        return UnscrambleSetting(store.read("Settings", ScrambleSetting("Duration")));
+    }
+    void remind() { RemindOfUpdate(store, clock, prompter, links); }
+
+    QTemporaryDir config;
+    IniSettingsStore store{QStringLiteral("QYFreeAmoretChart")};
+    FakeClock clock{kToday};
+    FakePrompter prompter;
+    FakeUrlOpener opener;
+    WebLinks links{opener};
+};
+
+} // namespace
+
+TEST_F(UpdateNotice, FirstStartRecordsTodayAndAsksNothing) {
+    remind();
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(storedText(), "2026-12-08");
+    EXPECT_TRUE(QFileInfo::exists(iniPath()));
+    EXPECT_TRUE(opener.opened.isEmpty());
+}
+
+struct Offset {
+    int days;
+    bool asks;
+};
+
+class UpdateNoticeWindow : public UpdateNotice, public testing::WithParamInterface<Offset> {};
+
+TEST_P(UpdateNoticeWindow, AsksOnlyFifteenOrMoreDaysAwayEitherWay) {
+    const QDate stored = kToday.addDays(GetParam().days);
+    storeDate(stored);
+    remind();
+    if (GetParam().asks) {
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].text, kQuestion);
+        EXPECT_TRUE(prompter.shown[0].yesNo);
+        EXPECT_EQ(storedText(), "2026-12-08");
+    } else {
+        EXPECT_TRUE(prompter.shown.empty());
+        EXPECT_EQ(storedText(), stored.toString(Qt::ISODate)) << "nothing is written";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, UpdateNoticeWindow,
+                         testing::Values(Offset{0, false}, Offset{-14, false}, Offset{14, false},
+                                         Offset{-15, true}, Offset{15, true}, Offset{-400, true},
+                                         Offset{3650, true}));
+
+TEST_F(UpdateNotice, YesRecordsTodayThenOpensTheDownloadPageOnce) {
+    storeDate(kToday.addDays(-30));
+    prompter.answers = {true};
+    QString storedWhenPageOpened;
+    struct RecordingOpener : UrlOpener {
+        std::function<void()> onOpen;
+        void open(const QUrl&) override { onOpen(); }
+    } recording;
+    recording.onOpen = [&] { storedWhenPageOpened = storedText(); };
+    WebLinks recordingLinks(recording);
+    RemindOfUpdate(store, clock, prompter, recordingLinks);
+    EXPECT_EQ(storedWhenPageOpened, "2026-12-08") << "the day is stored before the page opens";
+
+    storeDate(kToday.addDays(-30));
+    prompter.answers = {true};
+    remind();
+    EXPECT_EQ(opener.opened, QStringList{linkAddress(Link::DownloadPage)});
+}
+
+TEST_F(UpdateNotice, NoRecordsTodayAndOpensNothingAndTheNextQuestionIsFifteenDaysOn) {
+    storeDate(kToday.addDays(-20));
+    prompter.answers = {false};
+    remind();
+    EXPECT_EQ(storedText(), "2026-12-08");
+    EXPECT_TRUE(opener.opened.isEmpty());
+
+    clock.day = kToday.addDays(14);
+    remind();
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    clock.day = kToday.addDays(15);
+    remind();
+    EXPECT_EQ(prompter.shown.size(), 2u);
+}
+
+TEST_F(UpdateNotice, ValueThatUnscramblesToEmptyIsAFirstStart) {
+    storeRaw(QString(QChar(0x20AC))); // outside Latin-1: nothing survives unscrambling
+    remind();
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(storedText(), "2026-12-08");
+}
+
+TEST_F(UpdateNotice, UnreadableValueStartsTheCountAgainInsteadOfSilencingTheReminder) {
+    storeRaw(ScrambleSetting("not a date"));
+    remind();
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(storedText(), "2026-12-08");
+    clock.day = kToday.addDays(15);
+    remind();
+    EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+TEST_F(UpdateNotice, OldRegionalValueWithTwoDigitYearIsReadInTheNearestCentury) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // M/d/yy
+    storeRaw(ScrambleSetting(QLocale().toString(kToday.addDays(-3), QLocale::ShortFormat)));
+    remind();
+    EXPECT_TRUE(prompter.shown.empty()) << "3 days ago, not a century ago";
+
+    storeRaw(ScrambleSetting(QLocale().toString(kToday.addDays(-40), QLocale::ShortFormat)));
+    remind();
+    EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+TEST(ReadStoredDate, ReadsIsoAndRegionalTextAndRejectsTheRest) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(readStoredDate("2026-11-30", kToday), QDate(2026, 11, 30));
+    EXPECT_EQ(readStoredDate("11/30/26", kToday), QDate(2026, 11, 30));
+    EXPECT_EQ(readStoredDate("12/31/99", QDate(2000, 1, 5)), QDate(1999, 12, 31));
+    EXPECT_EQ(readStoredDate("1/2/01", QDate(2099, 12, 30)), QDate(2101, 1, 2));
+    EXPECT_FALSE(readStoredDate("", kToday));
+    EXPECT_FALSE(readStoredDate("2026-13-01", kToday));
+    EXPECT_FALSE(readStoredDate("yesterday", kToday));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); // dd/MM/yyyy
+    EXPECT_EQ(readStoredDate("30/11/2026", kToday), QDate(2026, 11, 30));
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(UpdateNotice, RefusedWriteStillOpensThePageOnYesAndShowsNothingOfItsOwn) {
+    FakeSettings refusing;
+    refusing.values["Settings/" + ScrambleSetting("Duration")] =
+        ScrambleSetting(kToday.addDays(-20).toString(Qt::ISODate));
+    refusing.writable = false;
+    prompter.answers = {true};
+    RemindOfUpdate(refusing, clock, prompter, links);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(refusing.writes, 1);
+    EXPECT_EQ(opener.opened, QStringList{linkAddress(Link::DownloadPage)});
+
+    prompter.answers = {false};
+    RemindOfUpdate(refusing, clock, prompter, links);
+    EXPECT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(opener.opened.size(), 1);
+}
+
+TEST_F(UpdateNotice, ReadOnlyConfigurationFolderIsNoFailure) {
+    QFile::setPermissions(config.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (QFileInfo(config.path()).isWritable()) {
+        QFile::setPermissions(config.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "running as a user who may write anywhere";
+    }
+    remind();
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_FALSE(QFileInfo::exists(iniPath()));
+    QFile::setPermissions(config.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(UpdateNotice, AnotherExecutableNameHasItsOwnSettings) {
+    storeDate(kToday.addDays(-30));
+    IniSettingsStore other(QStringLiteral("RenamedCopy"));
+    RemindOfUpdate(other, clock, prompter, links);
+    EXPECT_TRUE(prompter.shown.empty()) << "a first start for the renamed copy";
+    EXPECT_TRUE(QFileInfo::exists(iniPath("RenamedCopy")));
+    EXPECT_EQ(storedText(), kToday.addDays(-30).toString(Qt::ISODate));
+}
+
+TEST_F(UpdateNotice, ScrambledKeyAndValueSurviveTheRealFile) {
+    remind();
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_FALSE(content.contains("Duration"));
+    EXPECT_FALSE(content.contains("2026-12-08"));
+    EXPECT_TRUE(content.contains("[Settings]"));
+    // A fresh store object reads it back from the file, not from a cache.
+    EXPECT_EQ(
+        UnscrambleSetting(
+            IniSettingsStore("QYFreeAmoretChart").read("Settings", ScrambleSetting("Duration"))),
+        "2026-12-08");
+}
+
+TEST(Scramble, ShiftsEachCodeByTheOffsetInOrder) {
+    const QString scrambled = ScrambleSetting("abc");
+    ASSERT_EQ(scrambled.size(), 3);
+    EXPECT_EQ(scrambled[0].unicode(), 'a' + kScrambleOffset);
+    EXPECT_EQ(scrambled[1].unicode(), 'b' + kScrambleOffset);
+    EXPECT_EQ(scrambled[2].unicode(), 'c' + kScrambleOffset);
+    EXPECT_GE(kScrambleOffset, 10);
+    EXPECT_LT(kScrambleOffset, 100);
+}
+
+TEST(Scramble, RoundTripsEveryAsciiText) {
+    QString all;
+    for (int c = 0; c < 128; ++c) {
+        all.append(QChar(c));
+    }
+    EXPECT_EQ(UnscrambleSetting(ScrambleSetting(all)), all);
+    EXPECT_EQ(ScrambleSetting(all).size(), all.size());
+}
+
+TEST(Scramble, SkipsCharactersThatLeaveTheCodePage) {
+    const QChar high(0xFF - kScrambleOffset + 1); // shifted past 255
+    EXPECT_EQ(ScrambleSetting(QString("a") + high + "b").size(), 2);
+    EXPECT_EQ(UnscrambleSetting(QString(QChar(kScrambleOffset - 1)) + QChar('a' + kScrambleOffset)),
+              "a");
+    EXPECT_EQ(ScrambleSetting(QString(QChar(0x4E2D))), ""); // no Latin-1 code at all
+}
+
+TEST(Scramble, KeyHoldsNoCharacterTheStoreTreatsSpecially) {
+    const QString key = ScrambleSetting("Duration");
+    EXPECT_EQ(key.size(), 8);
+    for (const QChar c : key) {
+        EXPECT_FALSE(QStringLiteral("/\\=;#%, \"").contains(c)) << int(c.unicode());
+        EXPECT_TRUE(c.isPrint()) << int(c.unicode());
+    }
+}
