@@ -12,9 +12,13 @@ AppController::AppController(ReadingRecord& record, Prompter& prompter, PrinterC
     : record_(record), prompter_(prompter), printers_(printers), links_(links),
       processEnd_(processEnd) {}
 
-frmMain* AppController::mainWindow() const { return main_; }
+frmMain* AppController::mainWindow() const {
+    return main_;
+}
 
-frmPeachBlossomResult* AppController::resultWindow() const { return result_; }
+frmPeachBlossomResult* AppController::resultWindow() const {
+    return result_;
+}
 
 frmMain* AppController::showMain() {
     main_ = new frmMain(record_, prompter_);

@@ -1,0 +1,153 @@
+// The single-instance guard across real processes of the program.
+#include "instance_guard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+// A private home for the copies: runtime folder (the lock) and configuration folder.
+class SingleInstance : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(QDir(home.path()).mkpath("runtime"));
+        QFile::setPermissions(home.filePath("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(QDir(home.path()).mkpath("config"));
+    }
+    void TearDown() override {
+        for (auto& p : processes) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
+        }
+    }
+    QProcess* start(const char* program, const QString& config = "config") {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        env.insert("XDG_CONFIG_HOME", home.filePath(config));
+        env.insert("HOME", home.path());
+        process->setProcessEnvironment(env);
+        process->setProgram(program);
+        process->start();
+        processes.push_back(std::move(process));
+        return processes.back().get();
+    }
+    // Waits until the copy has shown its main window or has ended.
+    bool runs(QProcess* p) {
+        QByteArray& out = output[p];
+        for (int i = 0; i < 500; ++i) {
+            out += p->readAllStandardOutput();
+            if (out.contains("started")) {
+                return true;
+            }
+            if (p->state() == QProcess::NotRunning) {
+                return false;
+            }
+            p->waitForReadyRead(20);
+        }
+        ADD_FAILURE() << "copy neither ran nor ended";
+        return false;
+    }
+
+    QTemporaryDir home;
+    std::vector<std::unique_ptr<QProcess>> processes;
+    std::map<QProcess*, QByteArray> output; // what each copy printed
+};
+
+} // namespace
+
+TEST_F(SingleInstance, OfEightCopiesStartedAtOnceExactlyOneRunsAndTheOthersRefuse) {
+    std::vector<QProcess*> copies;
+    for (int i = 0; i < 8; ++i) {
+        copies.push_back(start(QYAC_PROGRAM_HOST));
+    }
+    int running = 0;
+    QProcess* winner = nullptr;
+    for (QProcess* copy : copies) {
+        if (runs(copy)) {
+            ++running;
+            winner = copy;
+        } else {
+            copy->waitForFinished(5000);
+            EXPECT_EQ(output[copy] + copy->readAll(), "box: Application is already running\n");
+            EXPECT_EQ(copy->exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(copy->exitCode(), 0);
+        }
+    }
+    ASSERT_EQ(running, 1);
+
+    // A killed copy leaves its lock file behind, yet the next start runs.
+    ::kill(static_cast<pid_t>(winner->processId()), SIGKILL);
+    winner->waitForFinished(5000);
+    EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
+}
+
+TEST_F(SingleInstance, RefusedCopyWritesNoSettings) {
+    ASSERT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
+    ASSERT_TRUE(QDir(home.path()).mkpath("config-second"));
+    QProcess* second = start(QYAC_PROGRAM_HOST, "config-second");
+    EXPECT_FALSE(runs(second));
+    EXPECT_TRUE(QDir(home.filePath("config-second")).isEmpty());
+}
+
+TEST_F(SingleInstance, CopyStartedAfterTheFirstEndedRuns) {
+    QProcess* first = start(QYAC_PROGRAM_HOST);
+    ASSERT_TRUE(runs(first));
+    first->terminate();
+    first->waitForFinished(5000);
+    EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
+}
+
+TEST_F(SingleInstance, TheRealProgramHoldsTheGuard) {
+    QProcess* program = start(QYAC_PROGRAM);
+    QTest::qWait(1500);
+    ASSERT_EQ(program->state(), QProcess::Running) << program->readAllStandardError().constData();
+    EXPECT_FALSE(runs(start(QYAC_PROGRAM_HOST)));
+    ::kill(static_cast<pid_t>(program->processId()), SIGKILL);
+    program->waitForFinished(5000);
+    EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
+}
+
+TEST_F(SingleInstance, LockOfAnotherUserNeverRefuses) {
+    // Another user's live copy (this very process stands in for it).
+    QFile other(home.filePath("runtime/QYFreeAmoretChart-%1.lock").arg(getuid() + 1));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(QByteArray::number(QCoreApplication::applicationPid()) + "\nx\nhost\n");
+    other.close();
+    EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
+}
+
+TEST(LockFileGuard, SecondGuardInTheSameFolderIsRefusedUntilTheFirstGoes) {
+    QTemporaryDir folder;
+    auto first = std::make_unique<LockFileInstanceGuard>(folder.path());
+    EXPECT_FALSE(first->anotherCopyRunning());
+    EXPECT_FALSE(first->anotherCopyRunning()) << "asking again keeps the lock";
+    LockFileInstanceGuard second(folder.path());
+    // Within one process QLockFile sees its own PID; the process tests above
+    // cover the real case, here only the file's place is checked.
+    EXPECT_TRUE(first->lockFilePath().startsWith(folder.path()));
+    EXPECT_TRUE(QFile::exists(first->lockFilePath()));
+    first.reset();
+    EXPECT_FALSE(QFile::exists(second.lockFilePath()));
+}
+
+TEST(LockFileGuard, UnwritableFolderDoesNotLockTheUserOut) {
+    LockFileInstanceGuard guard("/proc/no-such-folder");
+    EXPECT_FALSE(guard.anotherCopyRunning());
+}
