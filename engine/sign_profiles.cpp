@@ -27,7 +27,7 @@ constexpr std::array<SignProfile, 12> kSignProfiles{{
      "Hugh Grant, Ayrton Senna, Zinedine Zidane, Katy Perry, Scarlett Johansson"},
     {"Ox", "Saturn", "Snake, Rooster", "Goat", "Violet", "White Onyx",
      "Yin (positive)", "End of Winter", "January",
-     "Valentina Tereshkova, Jack Nicholson, Anthony Hopkins, Meryl Streep, Bruce Springsteen, Barack Obama, Keira Knightley"},
+     "Jane Fonda, Jack Nicholson, Anthony Hopkins, Meryl Streep, Eddie Murphy, Barack Obama, Keira Knightley"},
     {"Tiger", "Uranus", "Horse, Dog", "Monkey", "Green", "Sapphire",
      "Yang (Negative)", "Early Spring", "February",
      "Kofi Annan, Stevie Wonder, Jodie Foster, Leonardo DiCaprio, Lady Gaga, Usain Bolt"},

@@ -1,0 +1,124 @@
+// Start-up over a damaged settings store: the main window always appears and
+// the stored value changes only as the update notice's rules say.
+#include "update_notice.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QString kApp = QStringLiteral("program_host"); // the settings carry the executable's name
+
+struct Damage {
+    const char* name;
+    std::function<void(const QString& configDir)> apply;
+    bool valueRewrittenToToday; // otherwise the file is left as it was
+};
+
+QString key() {
+    return QStringLiteral("Settings/") + ScrambleSetting(QStringLiteral("Duration"));
+}
+
+void setValue(const QString& configDir, const QVariant& value) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configDir);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).setValue(key(), value);
+}
+
+QString storedText(const QString& configDir) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configDir);
+    const QVariant v = QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).value(key());
+    return v.typeId() == QMetaType::QString ? UnscrambleSetting(v.toString()) : QString();
+}
+
+class DamagedSettings : public testing::TestWithParam<Damage> {};
+
+} // namespace
+
+TEST_P(DamagedSettings, MainWindowStillAppears) {
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkpath("runtime") && QDir(home.path()).mkpath("config"));
+    QFile::setPermissions(home.filePath("runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString config = home.filePath("config");
+    GetParam().apply(config);
+    const QString iniPath = config + "/" + kApp + ".ini";
+    QByteArray before;
+    if (QFile file(iniPath); file.open(QIODevice::ReadOnly)) {
+        before = file.readAll();
+    }
+
+    QProcess copy;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+    env.insert("XDG_CONFIG_HOME", config);
+    if (QString(GetParam().name) == "unwritable_folder") {
+        env.insert("XDG_CONFIG_HOME", "/proc/self/no-config-here");
+    }
+    copy.setProcessEnvironment(env);
+    copy.start(QYAC_PROGRAM_HOST, QStringList{});
+    QByteArray out;
+    for (int i = 0; i < 250 && !out.contains("started") && copy.state() != QProcess::NotRunning;
+         ++i) {
+        copy.waitForReadyRead(20);
+        out += copy.readAllStandardOutput();
+    }
+    EXPECT_TRUE(out.contains("started"))
+        << out.constData() << copy.readAllStandardError().constData();
+    EXPECT_FALSE(out.contains("question")) << "no damage makes the reminder ask";
+    copy.kill();
+    copy.waitForFinished(5000);
+
+    if (GetParam().valueRewrittenToToday) {
+        EXPECT_EQ(storedText(config), QDate::currentDate().toString(Qt::ISODate));
+    } else {
+        QFile file(iniPath);
+        QByteArray after;
+        if (file.open(QIODevice::ReadOnly)) {
+            after = file.readAll();
+        }
+        EXPECT_EQ(after, before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, DamagedSettings,
+    testing::Values(
+        Damage{"garbage_bytes",
+               [](const QString& dir) {
+                   QFile f(dir + "/" + kApp + ".ini");
+                   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                   QByteArray junk;
+                   for (int i = 0; i < 4096; ++i) {
+                       junk.append(static_cast<char>((i * 7919) % 256));
+                   }
+                   f.write(junk);
+               },
+               true},
+        Damage{"one_megabyte_value",
+               [](const QString& dir) {
+                   setValue(dir, QString(1 << 20, QChar('7' + kScrambleOffset)));
+               },
+               true},
+        Damage{"text_that_is_no_date",
+               [](const QString& dir) { setValue(dir, ScrambleSetting("31 Smarch 20x6")); }, true},
+        Damage{"value_of_another_type",
+               [](const QString& dir) { setValue(dir, QVariant(QRect(1, 2, 3, 4))); }, true},
+        Damage{"list_value",
+               [](const QString& dir) {
+                   setValue(dir, QStringList{"a", "b"});
+               },
+               true},
+        Damage{"settings_file_is_a_folder",
+               [](const QString& dir) { ASSERT_TRUE(QDir(dir).mkpath(kApp + ".ini")); }, false},
+        Damage{"unwritable_folder", [](const QString&) {}, false}),
+    [](const testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });

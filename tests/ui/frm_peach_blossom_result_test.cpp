@@ -1,0 +1,592 @@
+#include "frm_about.h"
+#include "frm_peach_blossom_result.h"
+#include "link_label.h"
+#include "reading_computation.h"
+#include "sign_pictures.h"
+#include "sign_profiles.h"
+
+#include "fakes.h"
+#include "modal_watchdog.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace {
+
+const std::array<std::string, 12> kAnimals{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
+                                           "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
+const std::array<std::string, 5> kElements{"Metal", "Water", "Wood", "Fire", "Earth"};
+
+// A record as a reading of sign 1..12 leaves it, with a name and date that the
+// window must not show.
+ReadingRecord readingFor(int sign) {
+    ReadingRecord record;
+    record.Name = "Zebediah Quux";
+    record.Day = "29";
+    record.Month = "November";
+    record.Year = "1977";
+    ChineseZodiacDescription(record, kElements[static_cast<std::size_t>(sign - 1) % 5],
+                             kAnimals[static_cast<std::size_t>(sign - 1)]);
+    return record;
+}
+
+QImage shownPicture(const frmPeachBlossomResult& window) {
+    return window.picSign->pixmap().toImage();
+}
+
+QImage pictureOf(int sign) {
+    return signPicture(sign).toImage();
+}
+
+// The fourteen fields in the order the rows show them.
+std::array<std::string, 14> rowFields(const ReadingRecord& r) {
+    return {r.Animal,           r.RomanceDirection, r.PeachBlossomAdvice, r.Element,
+            r.ElementText,      r.RulingPlanet,     r.MostCompatible,     r.LeastCompatible,
+            r.FavourableSeason, r.FavourableMonth,  r.LuckyColor,         r.GemStone,
+            r.Energy,           r.FamousPeople};
+}
+
+// Owns the window under test the way the program does (it deletes itself when
+// closed) and makes sure none outlives its test.
+class ResultWindowTest : public testing::Test {
+protected:
+    frmPeachBlossomResult* open(const ReadingRecord& record) {
+        window_ = new frmPeachBlossomResult(record, printers_);
+        return window_;
+    }
+    frmPeachBlossomResult* openShownAndActive(const ReadingRecord& record) {
+        open(record);
+        window_->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_));
+        window_->activateWindow();
+        QApplication::setActiveWindow(window_);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
+        return window_;
+    }
+    static void processDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void TearDown() override {
+        delete window_.data();
+        processDeletes();
+    }
+
+    FakePrinterChooser printers_; // cancels unless a test gives it a path
+    QPointer<frmPeachBlossomResult> window_;
+};
+
+// --- A reading on screen -------------------------------------------------------
+
+class ResultWindowShowsEachSign : public ResultWindowTest,
+                                  public testing::WithParamInterface<int> {};
+
+TEST_P(ResultWindowShowsEachSign, shows_the_record_fields_in_row_order_and_the_signs_picture) {
+    const int sign = GetParam();
+    const ReadingRecord record = readingFor(sign);
+    ASSERT_EQ(record.SignNumber, sign);
+    auto* window = open(record);
+
+    const auto fields = rowFields(record);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        ASSERT_FALSE(fields[i].empty()) << "row " << i;
+        EXPECT_EQ(window->lblResult[i]->text(), QString::fromStdString(fields[i])) << "row " << i;
+    }
+
+    const QImage expected = pictureOf(sign);
+    ASSERT_FALSE(expected.isNull()) << "picture " << sign << " does not decode";
+    EXPECT_EQ(shownPicture(*window), expected);
+    if (sign != 11) {
+        EXPECT_NE(shownPicture(*window), pictureOf(11)) << "still the design-time Dog";
+    }
+}
+
+TEST_P(ResultWindowShowsEachSign, one_line_values_fit_their_text_and_stay_clear_of_the_picture) {
+    const ReadingRecord record = readingFor(GetParam());
+    auto* window = open(record);
+    for (std::size_t i = 0; i < 14; ++i) {
+        if (i == 4 || i == 13) {
+            continue; // the two fixed, wrapping labels
+        }
+        QLabel* value = window->lblResult[i];
+        EXPECT_EQ(value->x(), 168) << "row " << i;
+        EXPECT_GE(value->width(), value->fontMetrics().horizontalAdvance(value->text()))
+            << "row " << i << " cut off: " << value->text().toStdString();
+        if (value->y() >= window->picSign->y()) {
+            EXPECT_LE(value->geometry().right(), window->picSign->x())
+                << "row " << i << " runs under the picture";
+        }
+    }
+    EXPECT_LT(window->lblResult[13]->geometry().right(), window->picSign->x());
+}
+
+TEST_P(ResultWindowShowsEachSign, never_shows_the_name_or_the_birth_date) {
+    const ReadingRecord record = readingFor(GetParam());
+    auto* window = open(record);
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        // Every month is some sign's favourable month, so only the year can be told apart.
+        for (const char* hidden : {"Zebediah", "Quux", "1977"}) {
+            EXPECT_FALSE(label->text().contains(QLatin1String(hidden)))
+                << label->objectName().toStdString() << " shows " << hidden;
+        }
+    }
+}
+
+TEST_P(ResultWindowShowsEachSign, famous_people_wrap_between_words_inside_the_fixed_label) {
+    const ReadingRecord record = readingFor(GetParam());
+    auto* window = open(record);
+    QLabel* people = window->lblResult[13];
+    const QString text = people->text();
+    EXPECT_EQ(people->size(), QSize(231, 44));
+    EXPECT_TRUE(people->wordWrap());
+
+    // Lay the text out as the label does and look at every line.
+    QTextLayout layout(text, people->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(231);
+        const int start = line.textStart();
+        EXPECT_TRUE(start == 0 || text.at(start - 1).isSpace())
+            << "line breaks inside a word at " << start;
+        EXPECT_LE(line.naturalTextWidth(), 231.0) << "a name is wider than the label";
+        lines << text.mid(start, line.textLength());
+        height += line.height();
+    }
+    layout.endLayout();
+
+    const QRect needed =
+        people->fontMetrics().boundingRect(QRect(0, 0, 231, 1000), Qt::TextWordWrap, text);
+    EXPECT_LE(needed.height(), 44) << "the last names are cut off; lines:\n"
+                                   << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_LE(height, 44.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSigns, ResultWindowShowsEachSign, testing::Range(1, 13),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return kAnimals[static_cast<std::size_t>(info.param - 1)];
+                         });
+
+TEST_F(ResultWindowTest, the_dogs_eight_names_need_more_than_one_line) {
+    // Keeps the wrap test above honest: the longest list really wraps.
+    const ReadingRecord record = readingFor(11);
+    auto* window = open(record);
+    QLabel* people = window->lblResult[13];
+    EXPECT_GT(people->fontMetrics().horizontalAdvance(people->text()), 231);
+    EXPECT_EQ(people->text().count(QLatin1Char(',')), 7);
+}
+
+class ResultWindowWithoutASign : public ResultWindowTest,
+                                 public testing::WithParamInterface<int> {};
+
+TEST_P(ResultWindowWithoutASign, keeps_the_design_time_dog_and_still_shows_the_texts) {
+    ReadingRecord record = readingFor(1);
+    record.SignNumber = static_cast<std::int16_t>(GetParam());
+    auto* window = open(record);
+    EXPECT_EQ(shownPicture(*window), pictureOf(11));
+    EXPECT_EQ(window->lblResult[0]->text(), QStringLiteral("Rat"));
+}
+
+INSTANTIATE_TEST_SUITE_P(OutOfRange, ResultWindowWithoutASign, testing::Values(0, 13, -1, 32767),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return info.param < 0 ? "minus" + std::to_string(-info.param)
+                                                   : std::to_string(info.param);
+                         });
+
+TEST_F(ResultWindowTest, element_paragraph_keeps_its_fixed_size_and_cuts_off_what_does_not_fit) {
+    for (const std::string& element : kElements) {
+        ReadingRecord record;
+        ChineseZodiacDescription(record, element, "Rat");
+        auto* window = open(record);
+        EXPECT_EQ(window->lblResult[4]->geometry(), QRect(8, 100, 599, 65)) << element;
+        EXPECT_EQ(window->lblResult[4]->text(), QString::fromStdString(record.ElementText));
+        // The program's own paragraphs are meant to be read whole.
+        const QRect needed = window->lblResult[4]->fontMetrics().boundingRect(
+            QRect(0, 0, 599, 1000), Qt::TextWordWrap, window->lblResult[4]->text());
+        EXPECT_LE(needed.height(), 65) << element << " paragraph is cut off";
+        delete window;
+    }
+    ReadingRecord record = readingFor(1);
+    record.ElementText.clear();
+    for (int i = 0; i < 60; ++i) {
+        record.ElementText += "A paragraph far longer than the room the window gives it. ";
+    }
+    auto* window = open(record);
+    EXPECT_EQ(window->lblResult[4]->size(), QSize(599, 65));
+    EXPECT_TRUE(window->lblResult[4]->wordWrap());
+    EXPECT_EQ(window->lblResult[4]->alignment(), Qt::AlignLeft | Qt::AlignTop);
+}
+
+TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_reading) {
+    ReadingRecord record;
+    ComputeReading(record, "A", "1", "June", "1984");
+    ASSERT_EQ(record.Animal, "Rat");
+    const std::string ratPeople = record.FamousPeople;
+    QPointer<frmPeachBlossomResult> first = open(record);
+    first->show();
+    first->cmdBack->click();
+    processDeletes();
+    ASSERT_TRUE(first.isNull());
+
+    ComputeReading(record, "B", "1", "June", "1983");
+    ASSERT_EQ(record.Animal, "Pig");
+    auto* second = open(record);
+    const auto fields = rowFields(record);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(second->lblResult[i]->text(), QString::fromStdString(fields[i])) << "row " << i;
+    }
+    for (const QLabel* label : second->findChildren<QLabel*>()) {
+        EXPECT_NE(label->text(), QString::fromStdString(ratPeople));
+        EXPECT_NE(label->text(), QStringLiteral("Rat"));
+    }
+    EXPECT_EQ(shownPicture(*second), pictureOf(12));
+}
+
+// --- Layout --------------------------------------------------------------------
+
+TEST_F(ResultWindowTest, client_area_below_the_menu_bar_is_617_by_500_and_cannot_be_resized) {
+    const ReadingRecord record = readingFor(3);
+    auto* window = open(record);
+    window->show();
+    QWidget* client = window->centralWidget();
+    EXPECT_EQ(client->size(), QSize(617, 500));
+    EXPECT_GE(client->y(), window->menuBar()->geometry().bottom());
+    EXPECT_EQ(window->height(), client->y() + 500);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("QY Amoret Chart v1.0"));
+    const QPoint offCentre =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2) << "not centred on the screen";
+
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(ResultWindowTest, main_controls_sit_where_the_design_puts_them) {
+    const ReadingRecord record = readingFor(3);
+    auto* window = open(record);
+    EXPECT_EQ(window->Frame1->geometry(), QRect(0, 32, 617, 425));
+    EXPECT_EQ(window->Frame1->title(), QStringLiteral("QY Amoret Chart Results"));
+    EXPECT_EQ(window->picSign->parentWidget(), window->Frame1);
+    EXPECT_EQ(window->picSign->geometry(), QRect(407, 173, 200, 200));
+    EXPECT_EQ(window->cmdBack->geometry(), QRect(539, 382, 67, 23));
+    EXPECT_EQ(window->cmdExit->geometry(), QRect(468, 382, 67, 23));
+    EXPECT_EQ(window->lblResult[13]->geometry(), QRect(168, 341, 231, 44));
+    EXPECT_EQ(window->fraFullBrand->geometry(), QRect(0, 457, 617, 43));
+    EXPECT_EQ(window->Label14->geometry(), QRect(139, 0, 338, 29));
+}
+
+TEST_F(ResultWindowTest, captions_line_up_with_their_values_and_end_before_the_value_column) {
+    const ReadingRecord record = readingFor(3);
+    auto* window = open(record);
+    int captions = 0;
+    for (std::size_t i = 0; i < 14; ++i) {
+        auto* caption = window->Frame1->findChild<QLabel*>(QStringLiteral("lblCaption_%1").arg(i));
+        if (i == 4) {
+            EXPECT_EQ(caption, nullptr) << "the element paragraph has no caption";
+            continue;
+        }
+        ASSERT_NE(caption, nullptr) << "row " << i;
+        ++captions;
+        EXPECT_EQ(caption->x(), 8);
+        EXPECT_EQ(caption->y(), window->lblResult[i]->y()) << "row " << i;
+        EXPECT_LT(caption->geometry().right(), 168) << caption->text().toStdString();
+        EXPECT_TRUE(caption->font().bold());
+        EXPECT_FALSE(window->lblResult[i]->font().bold()) << "row " << i;
+    }
+    EXPECT_EQ(captions, 13);
+}
+
+TEST_F(ResultWindowTest, full_brand_banner_covers_the_co_brand_banner) {
+    const ReadingRecord record = readingFor(3);
+    auto* window = open(record);
+    EXPECT_EQ(window->lblCobrand->geometry(), window->lblFullBrand->geometry());
+    EXPECT_TRUE(window->lblFullBrand->autoFillBackground());
+    for (const QPoint point : {QPoint(8, 10), QPoint(300, 23), QPoint(604, 36)}) {
+        EXPECT_EQ(window->fraFullBrand->childAt(point), window->lblFullBrand);
+    }
+}
+
+// --- Focus and the hidden Print button -------------------------------------------
+
+TEST_F(ResultWindowTest, hidden_print_button_has_the_focus_when_the_window_opens) {
+    const ReadingRecord record = readingFor(5);
+    auto* window = openShownAndActive(record);
+    EXPECT_TRUE(window->cmdPrint->hasFocus());
+    EXPECT_FALSE(window->centralWidget()->rect().intersects(window->cmdPrint->geometry()))
+        << "the Print button must lie outside the client area";
+    // Enter goes to the focused button only: neither of the others answers it.
+    EXPECT_FALSE(window->cmdExit->isDefault());
+    EXPECT_FALSE(window->cmdBack->isDefault());
+
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    EXPECT_TRUE(window->cmdExit->hasFocus());
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    EXPECT_TRUE(window->cmdBack->hasFocus());
+}
+
+TEST_F(ResultWindowTest, enter_on_a_freshly_opened_window_presses_print_and_nothing_else) {
+    const ReadingRecord record = readingFor(5);
+    auto* window = openShownAndActive(record);
+    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
+    QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
+
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+
+    EXPECT_EQ(printers_.asked, 1);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_EQ(back.count(), 0);
+}
+
+TEST_F(ResultWindowTest, print_cancelled_from_the_menu_or_the_button_changes_nothing) {
+    const ReadingRecord record = readingFor(5);
+    auto* window = open(record);
+    window->show();
+    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
+    QSignalSpy links(window, &frmPeachBlossomResult::linkActivated);
+
+    window->mnuPrint->trigger();
+    EXPECT_EQ(printers_.asked, 1);
+    window->cmdPrint->click();
+    EXPECT_EQ(printers_.asked, 2);
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_EQ(links.count(), 0);
+    EXPECT_EQ(window->lblResult[0]->text(), QStringLiteral("Dragon"));
+}
+
+// --- Menus -----------------------------------------------------------------------
+
+TEST_F(ResultWindowTest, menu_bar_holds_file_help_and_donate_without_shortcuts) {
+    const ReadingRecord record = readingFor(2);
+    auto* window = open(record);
+
+    const QList<QAction*> top = window->menuBar()->actions();
+    ASSERT_EQ(top.size(), 3);
+    EXPECT_EQ(top[0], window->mnuFile->menuAction());
+    EXPECT_EQ(top[1], window->mnuHelp->menuAction());
+    EXPECT_EQ(top[2], window->mnuDonate);
+    EXPECT_EQ(window->mnuFile->title(), QStringLiteral("&File"));
+    EXPECT_EQ(window->mnuHelp->title(), QStringLiteral("&Help"));
+    EXPECT_EQ(window->mnuDonate->text(), QStringLiteral("&Donate"));
+    EXPECT_EQ(window->mnuDonate->menu(), nullptr);
+
+    struct Item {
+        QAction* action;
+        const char* text; // nullptr: a separator
+        const char* name;
+    };
+    const std::vector<Item> file{{window->mnuPrint, "&Print", "mnuPrint"},
+                                 {window->mnuBack, "&Back", "mnuBack"},
+                                 {window->mnuFileSep1, nullptr, "mnuFileSep1"},
+                                 {window->mnuExit, "E&xit", "mnuExit"}};
+    const std::vector<Item> help{{window->mnuOnline, "&Online Help", "mnuOnline"},
+                                 {window->mnuVisit, "&Visit Us Online", "mnuVisit"},
+                                 {window->mnuHelpSep1, nullptr, "mnuHelpSep1"},
+                                 {window->mnuUpdate, "Check for Software &Update", "mnuUpdate"},
+                                 {window->mnuHelpSep2, nullptr, "mnuHelpSep2"},
+                                 {window->mnuAbout, "&About Software", "mnuAbout"}};
+    for (const auto& [menu, items] : {std::pair{window->mnuFile, file}, {window->mnuHelp, help}}) {
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const Item& item = items[i];
+            SCOPED_TRACE(item.name);
+            EXPECT_EQ(actions[static_cast<qsizetype>(i)], item.action);
+            EXPECT_EQ(item.action->objectName(), QLatin1String(item.name));
+            EXPECT_EQ(item.action->isSeparator(), item.text == nullptr);
+            if (item.text) {
+                EXPECT_EQ(item.action->text(), QLatin1String(item.text));
+            }
+        }
+    }
+    for (QAction* action : window->findChildren<QAction*>()) {
+        EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+        EXPECT_TRUE(action->isEnabled() && action->isVisible()) << action->text().toStdString();
+    }
+}
+
+// --- Web pages -------------------------------------------------------------------
+
+struct WebCommand {
+    const char* name;
+    std::function<void(frmPeachBlossomResult&)> run;
+    Link link;
+};
+
+class ResultWindowWebCommand : public ResultWindowTest,
+                               public testing::WithParamInterface<WebCommand> {};
+
+TEST_P(ResultWindowWebCommand, asks_for_its_page_once_and_does_nothing_else) {
+    const ReadingRecord record = readingFor(7);
+    auto* window = open(record);
+    window->show();
+    QSignalSpy links(window, &frmPeachBlossomResult::linkActivated);
+    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
+    QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
+
+    GetParam().run(*window);
+
+    ASSERT_EQ(links.count(), 1);
+    EXPECT_EQ(links.at(0).at(0).value<Link>(), GetParam().link);
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_EQ(back.count(), 0);
+    EXPECT_EQ(printers_.asked, 0);
+    EXPECT_TRUE(window->isVisible());
+}
+
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllPages, ResultWindowWebCommand,
+    testing::Values(
+        WebCommand{"Label14", [](frmPeachBlossomResult& w) { click(w.Label14); }, Link::HomePage},
+        WebCommand{"mnuVisit", [](frmPeachBlossomResult& w) { w.mnuVisit->trigger(); },
+                   Link::HomePage},
+        WebCommand{"mnuOnline", [](frmPeachBlossomResult& w) { w.mnuOnline->trigger(); },
+                   Link::OnlineHelpPage},
+        WebCommand{"mnuUpdate", [](frmPeachBlossomResult& w) { w.mnuUpdate->trigger(); },
+                   Link::DownloadPage},
+        WebCommand{"mnuDonate", [](frmPeachBlossomResult& w) { w.mnuDonate->trigger(); },
+                   Link::DonationPage},
+        WebCommand{"lblFullBrand", [](frmPeachBlossomResult& w) { click(w.lblFullBrand); },
+                   Link::FullBrandPage},
+        // The banner area as a user clicks it: the full-brand label lies on top.
+        WebCommand{"banner_area",
+                   [](frmPeachBlossomResult& w) {
+                       QTest::mouseClick(w.fraFullBrand->childAt(QPoint(300, 23)), Qt::LeftButton);
+                   },
+                   Link::FullBrandPage},
+        WebCommand{"lblCobrand", [](frmPeachBlossomResult& w) { click(w.lblCobrand); },
+                   Link::CoBrandPage}),
+    [](const testing::TestParamInfo<WebCommand>& info) { return info.param.name; });
+
+// --- Back, Exit and the close box ------------------------------------------------
+
+struct Leave {
+    const char* name;
+    std::function<void(frmPeachBlossomResult&)> run;
+};
+
+class ResultWindowBack : public ResultWindowTest, public testing::WithParamInterface<Leave> {};
+
+TEST_P(ResultWindowBack, asks_for_the_main_window_first_then_goes_without_ending_the_program) {
+    const ReadingRecord record = readingFor(9);
+    auto* window = open(record);
+    window->show();
+    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
+    QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
+    bool shownDuringBack = false;
+    QObject::connect(window, &frmPeachBlossomResult::backRequested,
+                     [&] { shownDuringBack = window->isVisible(); });
+
+    GetParam().run(*window);
+
+    EXPECT_EQ(back.count(), 1);
+    EXPECT_TRUE(shownDuringBack) << "the result window went before the main window came";
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_FALSE(window_.isNull() || window_->isVisible());
+    processDeletes();
+    EXPECT_TRUE(window_.isNull()) << "a closed window is destroyed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ButtonAndMenu, ResultWindowBack,
+    testing::Values(Leave{"cmdBack", [](frmPeachBlossomResult& w) { click(w.cmdBack); }},
+                    Leave{"mnuBack", [](frmPeachBlossomResult& w) { w.mnuBack->trigger(); }}),
+    [](const testing::TestParamInfo<Leave>& info) { return info.param.name; });
+
+class ResultWindowExit : public ResultWindowTest, public testing::WithParamInterface<Leave> {};
+
+TEST_P(ResultWindowExit, closes_the_window_and_reports_the_users_close_once) {
+    const ReadingRecord record = readingFor(9);
+    auto* window = open(record);
+    window->show();
+    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
+    QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
+
+    GetParam().run(*window);
+
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(back.count(), 0);
+    ASSERT_FALSE(window_.isNull());
+    EXPECT_FALSE(window_->isVisible());
+    // Closing it again, as a program-wide shutdown may, reports nothing more.
+    window_->close();
+    EXPECT_EQ(closed.count(), 1);
+    processDeletes();
+    EXPECT_TRUE(window_.isNull()) << "a closed window is destroyed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ButtonMenuAndCloseBox, ResultWindowExit,
+    testing::Values(Leave{"cmdExit", [](frmPeachBlossomResult& w) { click(w.cmdExit); }},
+                    Leave{"mnuExit", [](frmPeachBlossomResult& w) { w.mnuExit->trigger(); }},
+                    Leave{"close", [](frmPeachBlossomResult& w) { w.close(); }}),
+    [](const testing::TestParamInfo<Leave>& info) { return info.param.name; });
+
+// --- The about box ---------------------------------------------------------------
+
+TEST_F(ResultWindowTest, with_the_about_box_open_the_window_cannot_be_closed) {
+    const ReadingRecord record = readingFor(4);
+    auto* window = open(record);
+    window->show();
+    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
+    QSignalSpy links(window, &frmPeachBlossomResult::linkActivated);
+
+    bool checked = false;
+    ModalWatchdog watchdog([&](QWidget* modal) {
+        if (checked) {
+            return;
+        }
+        checked = true;
+        auto* about = qobject_cast<frmAbout*>(modal);
+        EXPECT_NE(about, nullptr);
+        EXPECT_FALSE(window->close());
+        EXPECT_TRUE(window->isVisible());
+        // The box's pages reach the shell through the result window.
+        if (about) {
+            emit about->linkActivated(Link::DonationPage);
+        }
+        modal->close();
+    });
+    window->mnuAbout->trigger();
+
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(watchdog.expired, 0);
+    EXPECT_EQ(closed.count(), 0);
+    ASSERT_FALSE(window_.isNull());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(links.count(), 1);
+    EXPECT_EQ(links.at(0).at(0).value<Link>(), Link::DonationPage);
+    EXPECT_EQ(window->findChildren<frmAbout*>().size(), 0) << "the closed box is destroyed";
+
+    // Once the box is gone the window closes as usual.
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+} // namespace
