@@ -12,5 +12,6 @@ inline constexpr std::array<std::string_view, 12> kSignPictureKeys{
     "05_dragon.jpg", "06_snake.jpg",   "07_horse.jpg", "08_goat.jpg",
     "09_monkey.jpg", "10_rooster.jpg", "11_dog.jpg",   "12_pig.jpg"};
 
-// Decodes the picture at a position 1 to 12; a null pixmap for any other.
+// Decodes the picture at a position 1 to 12, its disc on a transparent
+// ground; a null pixmap for any other position.
 QPixmap signPicture(int position);

@@ -58,7 +58,14 @@ int pdfPages(const QString& pdf) {
 int pdfPictures(const QString& pdf) {
     const QString list =
         runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).value_or(QString());
-    return static_cast<int>(list.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) - 2;
+    // Two header lines, then one line per image; a picture's transparency
+    // mask ("smask") is part of the same picture.
+    int pictures = 0;
+    for (const QString& line : list.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2)) {
+        pictures +=
+            line.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(2) == QLatin1String("image");
+    }
+    return pictures;
 }
 
 struct WordPlace {
