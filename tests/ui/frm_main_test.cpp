@@ -142,19 +142,17 @@ constexpr const char* kThirty = "Please Enter Correct Date Or Month !";
 
 INSTANTIATE_TEST_SUITE_P(
     Matrix, ValidateDetails,
-    testing::Values(Rejection{"", 0, 0, 1936, kName}, Rejection{"", 30, 3, 1975, kName},
-                    Rejection{"", 29, kFebruary, 1961, kName}, Rejection{"   ", 0, 0, 1936, nullptr},
-                    Rejection{"Li", 28, kFebruary, 1960, nullptr},
-                    Rejection{"Li", 28, kFebruary, 2000, nullptr},
-                    Rejection{"Li", 28, kFebruary, 1961, kFeb},
-                    Rejection{"Li", 27, kFebruary, 1961, nullptr},
-                    Rejection{"Li", 29, kFebruary, 1964, kFeb},
-                    Rejection{"Li", 30, kFebruary, 1964, kFeb},
-                    Rejection{"Li", 30, kFebruary, 1963, kFeb}, Rejection{"Li", 30, 3, 1990, kThirty},
-                    Rejection{"Li", 30, 5, 1990, kThirty}, Rejection{"Li", 30, 8, 1990, kThirty},
-                    Rejection{"Li", 30, 10, 1990, kThirty}, Rejection{"Li", 29, 3, 1990, nullptr},
-                    Rejection{"Li", 30, 4, 1990, nullptr}, Rejection{"Li", 30, 0, 2008, nullptr},
-                    Rejection{"Li", 30, 11, 2008, nullptr}));
+    testing::Values(
+        Rejection{"", 0, 0, 1936, kName}, Rejection{"", 30, 3, 1975, kName},
+        Rejection{"", 29, kFebruary, 1961, kName}, Rejection{"   ", 0, 0, 1936, nullptr},
+        Rejection{"Li", 28, kFebruary, 1960, nullptr},
+        Rejection{"Li", 28, kFebruary, 2000, nullptr}, Rejection{"Li", 28, kFebruary, 1961, kFeb},
+        Rejection{"Li", 27, kFebruary, 1961, nullptr}, Rejection{"Li", 29, kFebruary, 1964, kFeb},
+        Rejection{"Li", 30, kFebruary, 1964, kFeb}, Rejection{"Li", 30, kFebruary, 1963, kFeb},
+        Rejection{"Li", 30, 3, 1990, kThirty}, Rejection{"Li", 30, 5, 1990, kThirty},
+        Rejection{"Li", 30, 8, 1990, kThirty}, Rejection{"Li", 30, 10, 1990, kThirty},
+        Rejection{"Li", 29, 3, 1990, nullptr}, Rejection{"Li", 30, 4, 1990, nullptr},
+        Rejection{"Li", 30, 0, 2008, nullptr}, Rejection{"Li", 30, 11, 2008, nullptr}));
 
 TEST_F(MainWindow, ReadingStoresTheInputFillsTheRecordAndClosesWithoutEndingTheProgram) {
     QSignalSpy ready(window.data(), &frmMain::readingReady);
@@ -244,3 +242,27 @@ TEST_F(MainWindow, BannerChoiceActsOnTheWindowThatExists) {
     window->CoBrand_Randomize(random);
     EXPECT_EQ(frontBanner(), window->lblCobrand);
 }
+
+class HostileName : public MainWindow, public testing::WithParamInterface<QString> {};
+
+TEST_P(HostileName, IsTakenAsTextAndGivesAReading) {
+    QSignalSpy ready(window.data(), &frmMain::readingReady);
+    window->txtName->setText(GetParam());
+    QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
+    EXPECT_EQ(ready.count(), 1);
+    // Stored as typed, less the outer blanks, as UTF-8.
+    EXPECT_EQ(record.Name, trimBlanks(window->txtName->text().toStdString()));
+    EXPECT_GT(record.Name.size(), 0u);
+    EXPECT_EQ(record.Animal, "Pig");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, HostileName,
+    testing::Values(QString(10000, QChar('x')),
+                    QString::fromUtf8("a\tb\x01\x7f"
+                                      "c\r\n"),
+                    QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d \xe2\x80\x8f"
+                                      "\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7"),
+                    QString::fromUtf8("\xf0\x9f\x8c\xb8 Mei \xf0\x9f\x90\x87\xe2\x80\x8d"),
+                    QString::fromUtf8("%s%n%x {0} <b>bold</b> &amp; \\\"")));

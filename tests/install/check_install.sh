@@ -1,0 +1,150 @@
+#!/bin/bash
+# Installs a built tree into a scratch prefix and packs it as a Debian package,
+# then checks that both hold what a desktop needs: the executable, the desktop
+# entry, the hicolor icons and the AppStream metainfo, all passing the
+# freedesktop validators, and a package that pulls in the Qt 6 libraries.
+#
+# Usage: check_install.sh BUILD_DIR VERSION [CMAKE [CPACK]]
+# Exit codes: 0 all checks pass, 1 a check failed, 77 a needed tool is missing.
+set -u
+
+build_dir=${1:?build directory}
+version=${2:?expected version}
+cmake_cmd=${3:-cmake}
+cpack_cmd=${4:-cpack}
+
+app_id=example.qyamoretchart.QYAmoretChart
+program=QYFreeAmoretChart
+package=qyamoretchart
+
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps timeout; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# The files a desktop looks for, relative to the prefix.
+expected_files=(
+    "bin/$program"
+    "share/applications/$app_id.desktop"
+    "share/metainfo/$app_id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/$app_id.svg"
+)
+for size in 32 64 128 256; do
+    expected_files+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+
+echo "== cmake --install into a scratch prefix"
+prefix=$work/prefix
+if ! "$cmake_cmd" --install "$build_dir" --prefix "$prefix" >"$work/install.log" 2>&1; then
+    cat "$work/install.log"
+    fail "cmake --install failed"
+fi
+for file in "${expected_files[@]}"; do
+    [[ -f $prefix/$file ]] || fail "not installed: $file"
+done
+[[ -x $prefix/bin/$program ]] || fail "bin/$program is not executable"
+
+desktop=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+
+if [[ -f $desktop ]]; then
+    # The validator exits 0 on warnings, so any output counts as a failure.
+    out=$(desktop-file-validate "$desktop" 2>&1)
+    if [[ $? -ne 0 || -n $out ]]; then
+        echo "$out"
+        fail "desktop-file-validate rejects the desktop entry"
+    fi
+    # The entry must name what is actually installed, or the menu shows a
+    # generic icon or an entry that launches nothing.
+    grep -qx "Exec=$program" "$desktop" || fail "desktop entry does not run $program"
+    grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry does not use the icon $app_id"
+fi
+
+if [[ -f $metainfo ]]; then
+    # Infos (plain http links, the .example domain) are fine; errors and
+    # warnings are not.
+    out=$(appstreamcli validate --no-net "$metainfo" 2>&1)
+    rc=$?
+    if [[ $rc -ne 0 ]] || grep -q '^[EW]:' <<<"$out"; then
+        echo "$out"
+        fail "appstreamcli rejects the metainfo"
+    fi
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+        fail "metainfo does not launch $app_id.desktop"
+    grep -q "<binary>$program</binary>" "$metainfo" || fail "metainfo does not provide $program"
+    # A version bump without a release entry leaves software centres showing
+    # the old version.
+    grep -q "<release version=\"$version\"" "$metainfo" ||
+        fail "metainfo has no release entry for version $version"
+fi
+
+# The installed program must find its libraries and plugins and keep running.
+# A private home and runtime folder keep it away from the user's settings and
+# from any running copy's single-instance lock.
+if [[ -x $prefix/bin/$program ]]; then
+    mkdir -p "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime \
+        QT_QPA_PLATFORM=offscreen timeout 2 "$prefix/bin/$program" >"$work/run.log" 2>&1
+    rc=$?
+    if [[ $rc -ne 124 ]]; then
+        cat "$work/run.log"
+        fail "installed $program ended with code $rc instead of running"
+    fi
+fi
+
+echo "== cpack -G DEB"
+pack_dir=$work/pack
+if ! "$cpack_cmd" -G DEB -B "$pack_dir" --config "$build_dir/CPackConfig.cmake" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+    fail "cpack -G DEB failed"
+fi
+shopt -s nullglob
+debs=("$pack_dir"/${package}_*.deb)
+shopt -u nullglob
+if [[ ${#debs[@]} -ne 1 ]]; then
+    fail "expected one ${package}_*.deb, found ${#debs[@]}"
+    echo "$failures check(s) failed"
+    exit 1
+fi
+deb=${debs[0]}
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+for file in "${expected_files[@]}"; do
+    grep -qx "\./usr/$file" <<<"$contents" || fail "package lacks /usr/$file"
+done
+# Everything belongs under /usr; anything else means a wrong packaging prefix.
+stray=$(grep -v '^\./usr/' <<<"$contents" | grep -vx '\./')
+[[ -z $stray ]] || fail "package installs outside /usr: $stray"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == "$package" ]] || fail "Package is '$(field Package)', not $package"
+[[ $(field Version) == "$version" ]] || fail "Version is '$(field Version)', not $version"
+[[ $(field Section) == misc ]] || fail "Section is '$(field Section)', not misc"
+[[ $(field Architecture) == "$(dpkg --print-architecture)" ]] ||
+    fail "Architecture is '$(field Architecture)'"
+
+# The xcb platform plugin and the JPEG image plugin that shows the sign
+# pictures ship in libqt6gui6 on Debian 12 (not in qt6-qpa-plugins), so the
+# dependency on libqt6gui6 brings them along.
+depends=$(field Depends)
+echo "Depends: $depends"
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-dejavu-core; do
+    grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep"
+done
+
+if [[ $failures -ne 0 ]]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "All install and package checks passed"
