@@ -110,7 +110,7 @@ if ! "$cpack_cmd" -G DEB -B "$pack_dir" --config "$build_dir/CPackConfig.cmake" 
     fail "cpack -G DEB failed"
 fi
 shopt -s nullglob
-debs=("$pack_dir"/${package}_*.deb)
+debs=("$pack_dir"/"$package"_*.deb)
 shopt -u nullglob
 if [[ ${#debs[@]} -ne 1 ]]; then
     fail "expected one ${package}_*.deb, found ${#debs[@]}"
