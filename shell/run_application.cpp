@@ -2,9 +2,11 @@
 
 #include "app_controller.h"
 #include "clock.h"
+#include "frm_main.h"
 #include "instance_guard.h"
 #include "printer_chooser.h"
 #include "process_end.h"
+#include "prompter.h"
 #include "random_source.h"
 #include "reading_record.h"
 #include "settings_store.h"
@@ -14,13 +16,75 @@
 #include "window_look.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
-int runApplication(Prompter& prompter) {
+namespace {
+
+// The program icon reaches the application once the main window's first frame
+// is up, or before any message box start-up shows. Each new X window is sent
+// the icon in all its sizes (87,000 pixels), and that work need not delay
+// the first frame.
+class ProgramIconSetter final : public QObject {
+public:
+    void set() {
+        if (!set_) {
+            set_ = true;
+            QApplication::setWindowIcon(look::programIcon());
+        }
+    }
+    void setAfterFirstPaint(QWidget* window) {
+        if (window) {
+            window->installEventFilter(this);
+        }
+        // A window that is never exposed (started minimised, on another
+        // desktop) is never painted; the icon must come all the same.
+        QTimer::singleShot(500, this, &ProgramIconSetter::set);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that it runs once the frame has gone to the screen.
+            QMetaObject::invokeMethod(this, &ProgramIconSetter::set, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool set_ = false;
+};
+
+class IconFirstPrompter final : public Prompter {
+public:
+    IconFirstPrompter(Prompter& prompter, ProgramIconSetter& icon)
+        : prompter_(prompter), icon_(icon) {}
+    void inform(const QString& text) override {
+        icon_.set();
+        prompter_.inform(text);
+    }
+    bool askYesNo(const QString& text) override {
+        icon_.set();
+        return prompter_.askYesNo(text);
+    }
+
+private:
+    Prompter& prompter_;
+    ProgramIconSetter& icon_;
+};
+
+} // namespace
+
+int runApplication(Prompter& userPrompter) {
     // The program ends only through ExitProgram, never because the last
     // visible window closed during a hand-over.
     QApplication::setQuitOnLastWindowClosed(false);
     look::installFontSubstitutes();
-    QApplication::setWindowIcon(look::programIcon());
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.qyamoretchart.QYAmoretChart"));
+    ProgramIconSetter icon;
+    IconFirstPrompter prompter(userPrompter, icon);
 
     LockFileInstanceGuard guard;
     ClockSeededRandom random;
@@ -36,5 +100,6 @@ int runApplication(Prompter& prompter) {
     if (!StartUp(services, controller)) {
         return 0;
     }
+    icon.setAfterFirstPaint(controller.mainWindow());
     return QApplication::exec();
 }
