@@ -2,7 +2,9 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPalette>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
@@ -18,12 +20,24 @@ void ensureResources() {
 }
 
 QIcon programIcon() {
-    ensureResources();
-    QIcon icon;
-    for (const char* size : {"32", "64", "128", "256"}) {
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(QLatin1String(size)));
+    // Decoded once: every result and about window asks for it again.
+    static QIcon* icon = nullptr;
+    if (!icon) {
+        ensureResources();
+        icon = new QIcon;
+        for (const char* size : {"32", "64", "128", "256"}) {
+            // Named as PNG: left to guess the format, the reader would first load
+            // every image plugin (JPEG, GIF, SVG, ...) to ask each one.
+            icon->addPixmap(QPixmap::fromImage(
+                QImage(QStringLiteral(":/icon/%1.png").arg(QLatin1String(size)), "PNG")));
+        }
+        // Pixmaps must not outlive the application.
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
     }
-    return icon;
+    return *icon;
 }
 
 void installFontSubstitutes() {
@@ -31,8 +45,22 @@ void installFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }
 
+// Verdana where the system has it, else its substitute by name. The face
+// drawn is the same either way, but a family the font database lacks sends
+// every new font through fontconfig's fallback rules first, which makes
+// finding it more than half as dear again.
+static QString baseFamily() {
+    static const QString family = [] {
+        const QString verdana = QStringLiteral("Verdana");
+        return QFontDatabase::families().contains(verdana, Qt::CaseInsensitive)
+                   ? verdana
+                   : QFont::substitute(verdana);
+    }();
+    return family;
+}
+
 QFont font(qreal pointSize, bool bold, bool underline) {
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(baseFamily());
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     f.setUnderline(underline);

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Every benchmark in one command, from the top of the repository:
+#   bench/run_all.sh
+# Installs what is missing (apt-get, through sudo when not root), configures
+# a Release build with the benchmarks in build-bench/, builds it, then prints
+# the machine, the in-process benchmarks (offscreen platform) and the
+# start-up benchmark (program against the floor, under Xvfb). Takes about a
+# minute after the build. RUNS=<n> sets the start-up runs per program
+# (default 31, the first of each a warm-up). Not part of ./dev test.
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")/.."
+
+PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core libbenchmark-dev libx11-dev
+          libxdamage-dev xvfb python3)
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "run_all: installing ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+
+build=build-bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQYAC_BUILD_BENCH=ON -DQYAC_BUILD_TESTS=OFF \
+    >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+
+echo "== Machine"
+echo "cpus: $(nproc), $(lscpu | sed -n 's/^Model name: *//p' | head -1)"
+echo "memory: $(awk '/MemTotal/ {printf "%.1f GiB", $2 / 1048576}' /proc/meminfo)"
+echo "kernel: $(uname -r), Qt: $(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null)"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+
+# The benchmarks get folders of their own, so nothing of the user's is read
+# or written.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 0700 "$scratch/home" "$scratch/config" "$scratch/runtime"
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
+
+# Repetitions in random order, so that a burst of load from elsewhere on the
+# machine spreads over all of them; the median is the figure to read.
+echo "== In-process benchmarks (offscreen platform)"
+QT_QPA_PLATFORM=offscreen "$build/bench/inprocess_bench" --benchmark_repetitions=5 \
+    --benchmark_min_time=0.2 --benchmark_enable_random_interleaving=true \
+    --benchmark_display_aggregates_only=true
+echo
+
+# A process clicks for the first time only once: the cold first click is
+# taken from fresh processes.
+echo "== First click to painted result window, in fresh processes"
+first=()
+for _ in $(seq 7); do
+    first+=("$(QT_QPA_PLATFORM=offscreen "$build/bench/inprocess_bench" \
+        --benchmark_filter=BM_ClickToPaintedResult --benchmark_min_time=0.05 2>/dev/null |
+        sed -n 's/.*first_click_ms=\([0-9.]*\).*/\1/p')")
+done
+python3 -c '
+import statistics, sys
+v = sorted(float(x) for x in sys.argv[1:])
+print("first click ms: median %.2f, min %.2f, max %.2f (%d processes)"
+      % (statistics.median(v), v[0], v[-1], len(v)))' "${first[@]}"
+echo
+
+echo "== Start-up under Xvfb: program against the floor"
+bench/startup_bench.sh "$build"
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
