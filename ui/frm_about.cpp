@@ -13,8 +13,8 @@ namespace {
 
 const QString kProgramDescription = QStringLiteral(
     "QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance "
-    "direction. This software gives you advice based on your romance direction. Copyright (c) "
-    "the makers of QY Amoret Chart. All rights reserved.");
+    "direction. This software gives you advice based on your romance direction. All rights to "
+    "this software are held by the makers of QY Amoret Chart.");
 
 const QString kOffer = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
@@ -119,5 +119,5 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Line2->setFrameShadow(QFrame::Sunken);
     Line2->setGeometry(-4, 185, 476, 2);
 
-    look::centerOnScreen(this);
+    look::centerWhenFirstShown(this);
 }

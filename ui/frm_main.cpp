@@ -168,7 +168,7 @@ frmMain::frmMain(ReadingRecord& record, Prompter& prompter, QWidget* parent)
     }
 
     load();
-    look::centerOnScreen(this);
+    look::centerWhenFirstShown(this);
 }
 
 void frmMain::load() {

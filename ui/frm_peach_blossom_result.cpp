@@ -115,15 +115,7 @@ frmPeachBlossomResult::frmPeachBlossomResult(const ReadingRecord& record, Printe
     layout()->activate();
 
     load();
-}
-
-void frmPeachBlossomResult::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // Centred once, when first shown: only then is the window frame known.
-    if (!centred_ && !event->spontaneous()) {
-        centred_ = true;
-        look::centerOnScreen(this);
-    }
+    look::centerWhenFirstShown(this);
 }
 
 void frmPeachBlossomResult::createMenus() {

@@ -67,7 +67,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -77,6 +76,5 @@ private:
     const ReadingRecord& record_;
     PrinterChooser& printers_;
     bool backUnderWay_ = false;
-    bool centred_ = false;
     QPointer<frmAbout> about_;
 };

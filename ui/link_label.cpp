@@ -17,6 +17,13 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// The second press of a double-click is no new click: a double-click opens
+// the page once.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    event->accept();
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());

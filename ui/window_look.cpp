@@ -87,6 +87,27 @@ void setTextColor(QWidget* widget, QRgb color) {
     widget->setPalette(palette);
 }
 
+namespace {
+class CentreOnFirstShow final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            centerOnScreen(static_cast<QWidget*>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+} // namespace
+
+void centerWhenFirstShown(QWidget* window) {
+    window->installEventFilter(new CentreOnFirstShow(window));
+}
+
 void centerOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) {

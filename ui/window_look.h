@@ -47,4 +47,7 @@ void ensureResources();
 // Places a top-level window in the middle of the screen it will appear on.
 void centerOnScreen(QWidget* window);
 
+// Centres the window when it is first shown, once its frame is known.
+void centerWhenFirstShown(QWidget* window);
+
 } // namespace look

@@ -139,12 +139,12 @@ TEST(LockFileGuard, SecondGuardInTheSameFolderIsRefusedUntilTheFirstGoes) {
     EXPECT_FALSE(first->anotherCopyRunning());
     EXPECT_FALSE(first->anotherCopyRunning()) << "asking again keeps the lock";
     LockFileInstanceGuard second(folder.path());
-    // Within one process QLockFile sees its own PID; the process tests above
-    // cover the real case, here only the file's place is checked.
+    EXPECT_TRUE(second.anotherCopyRunning());
     EXPECT_TRUE(first->lockFilePath().startsWith(folder.path()));
     EXPECT_TRUE(QFile::exists(first->lockFilePath()));
     first.reset();
     EXPECT_FALSE(QFile::exists(second.lockFilePath()));
+    EXPECT_FALSE(second.anotherCopyRunning()) << "free again once the first has gone";
 }
 
 TEST(LockFileGuard, UnwritableFolderDoesNotLockTheUserOut) {

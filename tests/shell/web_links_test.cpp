@@ -50,12 +50,6 @@ TEST(WebLinks, OpeningTwiceOpensTwice) {
     EXPECT_EQ(opener.opened[0], opener.opened[1]);
 }
 
-TEST(WebLinks, DefaultHostsAreReservedExampleNames) {
-    for (const char* host : {kMainHost, kHelpHost, kProductHost}) {
-        EXPECT_TRUE(QString(host).endsWith(".example")) << host;
-    }
-}
-
 TEST(WebLinks, EveryAddressIsAValidPlainHttpUrl) {
     for (Link link : {Link::HomePage, Link::OnlineHelpPage, Link::DownloadPage, Link::DonationPage,
                       Link::FullBrandPage, Link::CoBrandPage}) {

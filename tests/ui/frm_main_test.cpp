@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -204,6 +205,26 @@ TEST_F(MainWindow, EachLinkLabelAsksForExactlyItsPageOnce) {
     // A click on the shared rectangle reaches only the banner in front.
     QWidget* hit = window->fraFullBrand->childAt(window->lblFullBrand->geometry().center());
     EXPECT_EQ(hit, window->lblFullBrand);
+}
+
+TEST_F(MainWindow, DoubleClickOnALinkOpensItsPageOnce) {
+    QSignalSpy links(window.data(), &frmMain::linkActivated);
+    // What a double-click delivers to a widget: a click, then a second press
+    // that comes with a double-click event, then its release.
+    LinkLabel* label = window->Label14;
+    const QPointF at = label->rect().center();
+    QTest::mouseClick(label, Qt::LeftButton, {}, at.toPoint());
+    QTest::mousePress(label, Qt::LeftButton, {}, at.toPoint());
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, label->mapToGlobal(at), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &doubleClick);
+    QTest::mouseRelease(label, Qt::LeftButton, {}, at.toPoint());
+    EXPECT_EQ(links.count(), 1);
+}
+
+TEST_F(MainWindow, IsCentredOnTheScreen) {
+    const QPoint screenCentre = window->screen()->availableGeometry().center();
+    EXPECT_LE((window->frameGeometry().center() - screenCentre).manhattanLength(), 2);
 }
 
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {

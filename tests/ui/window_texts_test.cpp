@@ -1,0 +1,101 @@
+// The windows' fixed texts against the design, letter for letter, in one place.
+#include "fakes.h"
+#include "frm_about.h"
+#include "frm_main.h"
+#include "frm_peach_blossom_result.h"
+#include "link_label.h"
+#include "prompter.h"
+#include "reading_record.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString kFullBrand = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website. Click here for more details.");
+} // namespace
+
+TEST(WindowTexts, MainWindow) {
+    ReadingRecord record;
+    FakePrompter prompter;
+    frmMain window(record, prompter);
+    EXPECT_EQ(window.Label1[1]->text(),
+              "Know more about your romance direction with the Chinese Amoret Chart. Enter your "
+              "personal details to get started.");
+    EXPECT_EQ(window.Label1[0]->text(), "Name");
+    EXPECT_EQ(window.Label2->text(), "Birth Date");
+    EXPECT_EQ(window.fraDetails->title(), "Your Details Please");
+    EXPECT_EQ(window.cmdProceed->text(), "&Get My Peach Blossom Reading");
+    EXPECT_EQ(window.lblFullBrand->text(), kFullBrand);
+    EXPECT_TRUE(window.Label14->text().contains("forum"));
+}
+
+TEST(WindowTexts, ResultWindow) {
+    ReadingRecord record;
+    FakePrinterChooser printers;
+    frmPeachBlossomResult window(record, printers);
+    QStringList captions;
+    for (int row = 0; row < 14; ++row) {
+        if (auto* caption = window.findChild<QLabel*>(QStringLiteral("lblCaption_%1").arg(row))) {
+            captions << caption->text();
+        }
+    }
+    EXPECT_EQ(captions, (QStringList{"Chinese Sign", "Romance Direction", "Peach Blossom Advice",
+                                     "Chinese Element", "Ruling Planet", "Most Compatible",
+                                     "Least Compatible", "Favourable Seasons", "Favourable Month",
+                                     "Lucky Color", "GemStone", "Energy", "Famous People"}));
+    EXPECT_EQ(window.Frame1->title(), "QY Amoret Chart Results");
+    EXPECT_EQ(window.cmdExit->text(), "E&xit");
+    EXPECT_EQ(window.cmdBack->text(), "&Back");
+    EXPECT_EQ(window.cmdPrint->text(), "&Print");
+    EXPECT_EQ(window.lblFullBrand->text(), kFullBrand);
+    EXPECT_EQ(window.lblCobrand->text(),
+              "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+              "Put your site's name &  link here. See \"Help\" for details. Click Here for more "
+              "info on co-branding.");
+    const QStringList menuTexts{window.mnuFile->title(), window.mnuPrint->text(),
+                                window.mnuBack->text(),  window.mnuExit->text(),
+                                window.mnuHelp->title(), window.mnuOnline->text(),
+                                window.mnuVisit->text(), window.mnuUpdate->text(),
+                                window.mnuAbout->text(), window.mnuDonate->text()};
+    EXPECT_EQ(menuTexts, (QStringList{"&File", "&Print", "&Back", "E&xit", "&Help", "&Online Help",
+                                      "&Visit Us Online", "Check for Software &Update",
+                                      "&About Software", "&Donate"}));
+}
+
+TEST(WindowTexts, AboutBox) {
+    frmAbout about;
+    EXPECT_EQ(about.Label2->text(), "QY Amoret Chart v1.0");
+    EXPECT_TRUE(about.Label1->text().startsWith(
+        "QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance "
+        "direction. This software gives you advice based on your romance direction. "));
+    EXPECT_EQ(about.Label1->text().count('.'), 3) << "one sentence on the rights follows";
+    EXPECT_EQ(about.Label3->text(),
+              "Home Business Opportunity. Start your own Internet business and make money online. "
+              "Get this software fully branded for your website.");
+    EXPECT_EQ(about.lblCoBrand->text(), "Click here for more details.");
+    EXPECT_EQ(about.cmdOK->text(), "OK");
+}
+
+TEST(WindowTexts, MessageBoxesCarryTheTitleAndTheInformationIcon) {
+    auto inform = makeMessageBox("Please Enter Your Name", false);
+    EXPECT_EQ(inform->windowTitle(), "QY Amoret Chart");
+    EXPECT_EQ(inform->icon(), QMessageBox::Information);
+    EXPECT_EQ(inform->text(), "Please Enter Your Name");
+    EXPECT_EQ(inform->standardButtons(), QMessageBox::Ok);
+    EXPECT_TRUE(inform->isModal());
+
+    auto question = makeMessageBox("There maybe an update\rDo you want to check?", true);
+    EXPECT_EQ(question->windowTitle(), "QY Amoret Chart");
+    EXPECT_EQ(question->icon(), QMessageBox::Information);
+    EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::Yes));
+}
