@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include <string>
 
