@@ -88,6 +88,17 @@ void setTextColor(QWidget* widget, QRgb color) {
 }
 
 namespace {
+// Places a top-level window in the middle of the screen it appears on.
+void centerOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
 class CentreOnFirstShow final : public QObject {
 public:
     using QObject::QObject;
@@ -106,16 +117,6 @@ protected:
 
 void centerWhenFirstShown(QWidget* window) {
     window->installEventFilter(new CentreOnFirstShow(window));
-}
-
-void centerOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
-        return;
-    }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 } // namespace look

@@ -44,9 +44,6 @@ QIcon programIcon();
 // Registers the pictures and icons built into the program; cheap after the first call.
 void ensureResources();
 
-// Places a top-level window in the middle of the screen it will appear on.
-void centerOnScreen(QWidget* window);
-
 // Centres the window when it is first shown, once its frame is known.
 void centerWhenFirstShown(QWidget* window);
 

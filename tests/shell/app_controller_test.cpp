@@ -1,9 +1,9 @@
 #include "app_controller.h"
+#include "banner.h"
 #include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
 #include "link_label.h"
-#include "modal_watchdog.h"
 #include "reading_record.h"
 #include "shell_fakes.h"
 #include "web_links.h"
@@ -120,8 +120,7 @@ TEST_P(BackCommand, GivesANewEmptyMainWindowWithTheCoBrandBannerAndGoesOn) {
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->txtName->text().isEmpty());
     EXPECT_EQ(main->cboYear->currentText(), "1936");
-    const auto children = main->fraFullBrand->children();
-    EXPECT_GT(children.indexOf(main->lblCobrand), children.indexOf(main->lblFullBrand));
+    EXPECT_FALSE(fullBrandInFront(*main));
     EXPECT_EQ(visibleWorkingWindows(), 1);
     EXPECT_EQ(processEnd.ends, 0);
     EXPECT_EQ(record.Name, "Li") << "the record keeps the reading until the next one";

@@ -1,4 +1,5 @@
 #include "app_controller.h"
+#include "banner.h"
 #include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
@@ -34,10 +35,6 @@ protected:
     void storeDaysAgo(int days) {
         settings.values["Settings/" + ScrambleSetting("Duration")] =
             ScrambleSetting(kToday.addDays(-days).toString(Qt::ISODate));
-    }
-    bool frontIsFullBrand(frmMain* main) const {
-        const auto children = main->fraFullBrand->children();
-        return children.indexOf(main->lblFullBrand) > children.indexOf(main->lblCobrand);
     }
 
     FakeInstanceGuard guard{false};
@@ -84,7 +81,7 @@ TEST_F(StartUpOrder, UpdateQuestionComesBeforeAnyWindowThenMainWindowAndOneBanne
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(random.draws, 1);
-    EXPECT_TRUE(frontIsFullBrand(main));
+    EXPECT_TRUE(fullBrandInFront(*main));
     EXPECT_EQ(processEnd.ends, 0);
 }
 
@@ -95,7 +92,7 @@ TEST_F(StartUpOrder, MainWindowAfterBackGetsNoNewBannerChoice) {
     QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
     QTest::mouseClick(controller.resultWindow()->cmdBack, Qt::LeftButton);
     EXPECT_EQ(random.draws, 1);
-    EXPECT_FALSE(frontIsFullBrand(controller.mainWindow()));
+    EXPECT_FALSE(fullBrandInFront(*controller.mainWindow()));
 }
 
 TEST_F(StartUpOrder, FailureInsideTheReminderIsIgnored) {
