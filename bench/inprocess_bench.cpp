@@ -106,7 +106,7 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 struct Seams {
-    ReadingRecord record;
+    engine::ReadingRecord record;
     SilentPrompter prompter;
     NoPrinter printers;
     NoBrowser browser;
@@ -134,7 +134,7 @@ bool clickedBefore = false;
 std::optional<double> firstClickMs;
 
 void BM_ShowMainWindow(benchmark::State& state) {
-    ReadingRecord record;
+    engine::ReadingRecord record;
     SilentPrompter prompter;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -216,16 +216,16 @@ BENCHMARK(BM_BackToPaintedMain)->UseManualTime()->Unit(benchmark::kMillisecond);
 constexpr int kTableDays = 26664;
 
 void BM_LookupEveryDay(benchmark::State& state) {
-    const CalendarDate first = makeDate(1936, 1, 1);
+    const engine::CalendarDate first = engine::makeDate(1936, 1, 1);
     for (int d = 0; d < kTableDays; ++d) {
-        if (!findLunarYear(first + std::chrono::days{d})) {
+        if (!engine::findLunarYear(first + std::chrono::days{d})) {
             state.SkipWithError("a day of the table has no lunar year");
             return;
         }
     }
     for (auto _ : state) {
         for (int d = 0; d < kTableDays; ++d) {
-            const LunarYearRow* row = findLunarYear(first + std::chrono::days{d});
+            const engine::LunarYearRow* row = engine::findLunarYear(first + std::chrono::days{d});
             benchmark::DoNotOptimize(row);
         }
     }
@@ -238,9 +238,9 @@ void BM_LookupEveryDay(benchmark::State& state) {
 BENCHMARK(BM_LookupEveryDay)->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeReading(benchmark::State& state) {
-    ReadingRecord record;
+    engine::ReadingRecord record;
     for (auto _ : state) {
-        ComputeReading(record, "  Li Wei  ", "5", "March", "1975");
+        engine::ComputeReading(record, "  Li Wei  ", "5", "March", "1975");
         benchmark::DoNotOptimize(record.SignNumber);
     }
 }

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+namespace engine {
+
 using CalendarDate = std::chrono::sys_days;
 
 inline constexpr std::array<std::string_view, 12> kMonthNames{
@@ -76,3 +78,5 @@ constexpr std::optional<CalendarDate> parseDateText(std::string_view text) {
     }
     return std::chrono::sys_days{ymd};
 }
+
+} // namespace engine

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string_view>
 
+namespace engine {
+
 // The twelve signs in their fixed order; sign number = index + 1.
 inline constexpr std::array<std::string_view, 12> kAnimals{"Rat",    "Ox",      "Tiger", "Rabbit",
                                                            "Dragon", "Snake",   "Horse", "Goat",
@@ -33,8 +35,25 @@ consteval CalendarDate tableDate(std::string_view text) {
     }
     return *date;
 }
+template <std::size_t N>
+consteval bool listed(const std::array<std::string_view, N>& names, std::string_view name) {
+    for (const auto& listedName : names) {
+        if (listedName == name) {
+            return true;
+        }
+    }
+    return false;
+}
+// A misspelt element or animal would match no profile and leave the reading
+// half empty, so it stops the build instead.
 consteval LunarYearRow row(std::string_view start, std::string_view end, std::string_view element,
                            std::string_view animal) {
+    if (!listed(kElements, element)) {
+        throw std::invalid_argument("unknown element in the lunar year table");
+    }
+    if (!listed(kAnimals, animal)) {
+        throw std::invalid_argument("unknown animal in the lunar year table");
+    }
     return {tableDate(start), tableDate(end), element, animal};
 }
 } // namespace detail
@@ -148,3 +167,5 @@ consteval bool tableIsContiguous() {
 static_assert(LunarYearTable.front().StartDate == makeDate(1936, 1, 1));
 static_assert(LunarYearTable.back().EndDate == makeDate(2008, 12, 31));
 static_assert(detail::tableIsContiguous(), "lunar years must follow one another day by day");
+
+} // namespace engine

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace engine {
+
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -32,3 +34,5 @@ void ComputeReading(ReadingRecord& record, std::string_view name, std::string_vi
 
     ChineseZodiacDescription(record, record.Element, record.Animal);
 }
+
+} // namespace engine

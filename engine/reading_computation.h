@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace engine {
+
 // Fills the record from the main window's four texts: the trimmed input, the
 // birth date, the element and animal of its lunar year, then the sign's
 // profile. The input is expected to be checked already; a date that cannot
@@ -14,3 +16,5 @@ void ComputeReading(ReadingRecord& record, std::string_view name, std::string_vi
 
 // Removes leading and trailing blanks (only blanks, as the input boxes keep them).
 std::string_view trimBlanks(std::string_view text);
+
+} // namespace engine

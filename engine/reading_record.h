@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace engine {
+
 // One reading. Never cleared: each reading overwrites the fields it sets, and
 // a field a reading does not set keeps what the previous reading left.
 struct ReadingRecord {
@@ -36,3 +38,5 @@ namespace modPeachBlossom {
 // The program's one record; it lives for the whole run.
 ReadingRecord& Record();
 } // namespace modPeachBlossom
+
+} // namespace engine

@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+namespace engine {
+
 namespace {
 
 struct SignProfile {
@@ -162,3 +164,5 @@ void ChineseZodiacDescription(ReadingRecord& record, std::string Element, std::s
         }
     }
 }
+
+} // namespace engine

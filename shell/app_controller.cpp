@@ -7,7 +7,7 @@
 
 #include <QApplication>
 
-AppController::AppController(ReadingRecord& record, Prompter& prompter, PrinterChooser& printers,
+AppController::AppController(engine::ReadingRecord& record, Prompter& prompter, PrinterChooser& printers,
                              WebLinks& links, ProcessEnd& processEnd)
     : record_(record), prompter_(prompter), printers_(printers), links_(links),
       processEnd_(processEnd) {}

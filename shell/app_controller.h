@@ -12,7 +12,9 @@ class QWidget;
 class WebLinks;
 class frmMain;
 class frmPeachBlossomResult;
+namespace engine {
 struct ReadingRecord;
+}
 
 // Decides which working window is shown: the main window hands over to the
 // result window after a reading, Back hands over the other way, and any other
@@ -20,7 +22,7 @@ struct ReadingRecord;
 class AppController : public QObject {
     Q_OBJECT
 public:
-    AppController(ReadingRecord& record, Prompter& prompter, PrinterChooser& printers,
+    AppController(engine::ReadingRecord& record, Prompter& prompter, PrinterChooser& printers,
                   WebLinks& links, ProcessEnd& processEnd);
 
     // Creates and shows a new main window.
@@ -36,7 +38,7 @@ public:
 private:
     void showResult();
 
-    ReadingRecord& record_;
+    engine::ReadingRecord& record_;
     Prompter& prompter_;
     PrinterChooser& printers_;
     WebLinks& links_;

@@ -95,7 +95,7 @@ int runApplication(Prompter& userPrompter) {
     PrintDialogChooser printers;
     ImmediateProcessEnd processEnd;
 
-    AppController controller(modPeachBlossom::Record(), prompter, printers, links, processEnd);
+    AppController controller(engine::modPeachBlossom::Record(), prompter, printers, links, processEnd);
     StartUpServices services{guard, prompter, random, settings, clock, links};
     if (!StartUp(services, controller)) {
         return 0;

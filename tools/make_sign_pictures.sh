@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Makes the twelve zodiac sign pictures in ui/resources/signs/ (01_rat.jpg ..
-# 12_pig.jpg): a white animal drawing on a purple disc, 200 x 200 JPEG.
+# 12_pig.jpg): a white animal drawing on a purple disc, 400 x 400 JPEG. The
+# program shows them at 200 x 200 logical pixels, so 400 keeps them sharp at a
+# device pixel ratio of 2 and for print; the program scales them down as needed.
 #
-# Run:   tools/make_sign_pictures.sh      (from any directory; safe to re-run)
+# Run:   tools/make_sign_pictures.sh [SIZE [OUT_DIR]]
+#        SIZE in pixels, 400 by default; OUT_DIR ui/resources/signs by default.
+#        From any directory; safe to re-run.
 # Needs: ImageMagick 6 (convert) and the Symbola font from the Debian package
 #        fonts-symbola (apt-get install imagemagick fonts-symbola).
 #
@@ -11,14 +15,15 @@
 set -euo pipefail
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-out_dir="$repo_root/ui/resources/signs"
+size="${1:-400}"
+out_dir="${2:-$repo_root/ui/resources/signs}"
 font="${SYMBOLA_FONT:-/usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf}"
 
+[[ "$size" =~ ^[1-9][0-9]*$ ]] || { echo "error: size must be a positive whole number of pixels" >&2; exit 1; }
 command -v convert >/dev/null || { echo "error: ImageMagick 'convert' not found" >&2; exit 1; }
 [[ -r "$font" ]] || { echo "error: Symbola font not found at $font (install fonts-symbola)" >&2; exit 1; }
 
 purple='#682D7B'
-size=200
 # Draw at four times the final size and scale down, so the disc edge and the
 # thin glyph lines come out smoothly anti-aliased.
 scale=4
@@ -30,8 +35,10 @@ radius=$((big * 95 / 200))   # disc fills nearly the whole square
 box_w=$((radius * 2 * 70 / 100))
 box_h=$((radius * 2 * 64 / 100))
 # Symbola draws the animals as fine outlines; a light white stroke keeps them
-# legible once shrunk to 200 px.
-stroke=$((scale))
+# legible once shrunk. It was tuned as one final pixel at 200 px and grows with
+# the size, so every size shows the same drawing.
+stroke=$((scale * size / 200))
+((stroke > 0)) || stroke=1
 
 # file name            code point
 signs=(
@@ -73,5 +80,5 @@ for entry in "${signs[@]}"; do
     -gravity center -compose over -composite \
     -resize "${size}x${size}" \
     -strip -quality 90 "$out_dir/$name.jpg"
-  echo "wrote ui/resources/signs/$name.jpg (U+$code)"
+  echo "wrote $out_dir/$name.jpg (U+$code, ${size} x ${size})"
 done

@@ -62,17 +62,9 @@ constexpr int kThirtyDayMonths[] = {3, 5, 8, 10};
 
 } // namespace
 
-double roundHalfEven(double x) {
-    const double whole = std::floor(x);
-    const double fraction = x - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-        return whole + 1.0;
-    }
-    return whole;
-}
-
 Banner bannerFor(double r) {
-    switch (static_cast<int>(roundHalfEven(6.0 * r + 1.0))) {
+    // nearbyint rounds halves to the even neighbour in the default rounding mode.
+    switch (static_cast<int>(std::nearbyint(6.0 * r + 1.0))) {
     case 2:
     case 4:
     case 6:
@@ -86,7 +78,7 @@ Banner bannerFor(double r) {
     }
 }
 
-frmMain::frmMain(ReadingRecord& record, Prompter& prompter, QWidget* parent)
+frmMain::frmMain(engine::ReadingRecord& record, Prompter& prompter, QWidget* parent)
     : QWidget(parent), record_(record), prompter_(prompter) {
     setAttribute(Qt::WA_DeleteOnClose);
     look::applyWindowLook(this, kClient.px().size());
@@ -176,7 +168,7 @@ void frmMain::load() {
     for (int day = 1; day <= 31; ++day) {
         cboDate->addItem(QString::number(day));
     }
-    for (const auto month : kMonthNames) {
+    for (const auto month : engine::kMonthNames) {
         cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
     }
     for (int year = 1936; year <= 2008; ++year) {
@@ -221,8 +213,9 @@ void frmMain::cmdProceed_Click() {
     // window, not the user leaving the program.
     proceedUnderWay_ = true;
     if (ValidateDetails()) {
-        ComputeReading(record_, txtName->text().toStdString(), cboDate->currentText().toStdString(),
-                       cboMonth->currentText().toStdString(), cboYear->currentText().toStdString());
+        engine::ComputeReading(
+            record_, txtName->text().toStdString(), cboDate->currentText().toStdString(),
+            cboMonth->currentText().toStdString(), cboYear->currentText().toStdString());
         emit readingReady();
         close();
     }

@@ -15,14 +15,16 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class RandomSource;
+namespace engine {
 struct ReadingRecord;
+}
 
 // Takes a name and a birth date and asks for a reading. Closing it ends the
 // program unless a reading is under way (the shell acts on closedByUser).
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    frmMain(ReadingRecord& record, Prompter& prompter, QWidget* parent = nullptr);
+    frmMain(engine::ReadingRecord& record, Prompter& prompter, QWidget* parent = nullptr);
 
     // Checks the input, telling the user what is wrong; true when it may be used.
     bool ValidateDetails();
@@ -59,7 +61,7 @@ protected:
 private:
     void load();
 
-    ReadingRecord& record_;
+    engine::ReadingRecord& record_;
     Prompter& prompter_;
     bool proceedUnderWay_ = false;
 };
@@ -68,5 +70,3 @@ private:
 enum class Banner { FullBrand, CoBrand, Unchanged };
 Banner bannerFor(double r);
 
-// Rounds to the nearest whole number, halves to the even neighbour.
-double roundHalfEven(double x);

@@ -31,25 +31,25 @@ constexpr int kDesignTimeSign = 11;
 struct ResultRow {
     int top;
     const char* caption;
-    std::string ReadingRecord::*field;
+    std::string engine::ReadingRecord::*field;
 };
 
 // clang-format off
 const std::array<ResultRow, 14> kResultRows{{
-    {24,  "Chinese Sign",         &ReadingRecord::Animal},
-    {45,  "Romance Direction",    &ReadingRecord::RomanceDirection},
-    {66,  "Peach Blossom Advice", &ReadingRecord::PeachBlossomAdvice},
-    {87,  "Chinese Element",      &ReadingRecord::Element},
-    {100, nullptr,                &ReadingRecord::ElementText},
-    {173, "Ruling Planet",        &ReadingRecord::RulingPlanet},
-    {194, "Most Compatible",      &ReadingRecord::MostCompatible},
-    {215, "Least Compatible",     &ReadingRecord::LeastCompatible},
-    {236, "Favourable Seasons",   &ReadingRecord::FavourableSeason},
-    {257, "Favourable Month",     &ReadingRecord::FavourableMonth},
-    {278, "Lucky Color",          &ReadingRecord::LuckyColor},
-    {299, "GemStone",             &ReadingRecord::GemStone},
-    {320, "Energy",               &ReadingRecord::Energy},
-    {341, "Famous People",        &ReadingRecord::FamousPeople},
+    {24,  "Chinese Sign",         &engine::ReadingRecord::Animal},
+    {45,  "Romance Direction",    &engine::ReadingRecord::RomanceDirection},
+    {66,  "Peach Blossom Advice", &engine::ReadingRecord::PeachBlossomAdvice},
+    {87,  "Chinese Element",      &engine::ReadingRecord::Element},
+    {100, nullptr,                &engine::ReadingRecord::ElementText},
+    {173, "Ruling Planet",        &engine::ReadingRecord::RulingPlanet},
+    {194, "Most Compatible",      &engine::ReadingRecord::MostCompatible},
+    {215, "Least Compatible",     &engine::ReadingRecord::LeastCompatible},
+    {236, "Favourable Seasons",   &engine::ReadingRecord::FavourableSeason},
+    {257, "Favourable Month",     &engine::ReadingRecord::FavourableMonth},
+    {278, "Lucky Color",          &engine::ReadingRecord::LuckyColor},
+    {299, "GemStone",             &engine::ReadingRecord::GemStone},
+    {320, "Energy",               &engine::ReadingRecord::Energy},
+    {341, "Famous People",        &engine::ReadingRecord::FamousPeople},
 }};
 // clang-format on
 
@@ -96,7 +96,7 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 
 } // namespace
 
-frmPeachBlossomResult::frmPeachBlossomResult(const ReadingRecord& record, PrinterChooser& printers,
+frmPeachBlossomResult::frmPeachBlossomResult(const engine::ReadingRecord& record, PrinterChooser& printers,
                                              QWidget* parent)
     : QMainWindow(parent), record_(record), printers_(printers) {
     setObjectName(QStringLiteral("frmPeachBlossomResult"));

@@ -16,14 +16,16 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class frmAbout;
+namespace engine {
 struct ReadingRecord;
+}
 
 // Shows one reading, read from the record when the window is made. Closing it
 // ends the program unless Back is under way (the shell acts on closedByUser).
 class frmPeachBlossomResult : public QMainWindow {
     Q_OBJECT
 public:
-    frmPeachBlossomResult(const ReadingRecord& record, PrinterChooser& printers,
+    frmPeachBlossomResult(const engine::ReadingRecord& record, PrinterChooser& printers,
                           QWidget* parent = nullptr);
 
     // Controls under their design names, as a form exposes them.
@@ -73,7 +75,7 @@ private:
     void createMenus();
     void load();
 
-    const ReadingRecord& record_;
+    const engine::ReadingRecord& record_;
     PrinterChooser& printers_;
     bool backUnderWay_ = false;
     QPointer<frmAbout> about_;

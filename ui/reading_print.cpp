@@ -27,27 +27,27 @@ QString text(const std::string& value) {
 
 struct Row {
     const char* caption; // null: a paragraph across the page
-    const std::string ReadingRecord::*field;
+    const std::string engine::ReadingRecord::*field;
     bool besidePicture;
 };
 
 // The result window's rows, in its order and with its captions. The profile
 // rows from "Ruling Planet" on sit beside the picture, as in the window.
 constexpr std::array<Row, 14> kRows{{
-    {"Chinese Sign", &ReadingRecord::Animal, false},
-    {"Romance Direction", &ReadingRecord::RomanceDirection, false},
-    {"Peach Blossom Advice", &ReadingRecord::PeachBlossomAdvice, false},
-    {"Chinese Element", &ReadingRecord::Element, false},
-    {nullptr, &ReadingRecord::ElementText, false},
-    {"Ruling Planet", &ReadingRecord::RulingPlanet, true},
-    {"Most Compatible", &ReadingRecord::MostCompatible, true},
-    {"Least Compatible", &ReadingRecord::LeastCompatible, true},
-    {"Favourable Seasons", &ReadingRecord::FavourableSeason, true},
-    {"Favourable Month", &ReadingRecord::FavourableMonth, true},
-    {"Lucky Color", &ReadingRecord::LuckyColor, true},
-    {"GemStone", &ReadingRecord::GemStone, true},
-    {"Energy", &ReadingRecord::Energy, true},
-    {"Famous People", &ReadingRecord::FamousPeople, true},
+    {"Chinese Sign", &engine::ReadingRecord::Animal, false},
+    {"Romance Direction", &engine::ReadingRecord::RomanceDirection, false},
+    {"Peach Blossom Advice", &engine::ReadingRecord::PeachBlossomAdvice, false},
+    {"Chinese Element", &engine::ReadingRecord::Element, false},
+    {nullptr, &engine::ReadingRecord::ElementText, false},
+    {"Ruling Planet", &engine::ReadingRecord::RulingPlanet, true},
+    {"Most Compatible", &engine::ReadingRecord::MostCompatible, true},
+    {"Least Compatible", &engine::ReadingRecord::LeastCompatible, true},
+    {"Favourable Seasons", &engine::ReadingRecord::FavourableSeason, true},
+    {"Favourable Month", &engine::ReadingRecord::FavourableMonth, true},
+    {"Lucky Color", &engine::ReadingRecord::LuckyColor, true},
+    {"GemStone", &engine::ReadingRecord::GemStone, true},
+    {"Energy", &engine::ReadingRecord::Energy, true},
+    {"Famous People", &engine::ReadingRecord::FamousPeople, true},
 }};
 
 constexpr int kWrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
@@ -56,7 +56,7 @@ constexpr int kWrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 // paints only when `paint` is set, so the same code measures and draws.
 class PageLayout {
 public:
-    PageLayout(QPainter& painter, const ReadingRecord& record, const QPixmap& picture)
+    PageLayout(QPainter& painter, const engine::ReadingRecord& record, const QPixmap& picture)
         : painter_(painter), record_(record), picture_(picture) {}
 
     qreal run(qreal width, bool paint) {
@@ -135,14 +135,14 @@ private:
     }
 
     QPainter& painter_;
-    const ReadingRecord& record_;
+    const engine::ReadingRecord& record_;
     const QPixmap& picture_;
     bool paint_ = false;
 };
 
 } // namespace
 
-void printReading(QPrinter& printer, const ReadingRecord& record) {
+void printReading(QPrinter& printer, const engine::ReadingRecord& record) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return;
@@ -165,7 +165,10 @@ void printReading(QPrinter& printer, const ReadingRecord& record) {
     }
     const QSizeF page = area.size();
     painter.translate(area.topLeft());
-    const QPixmap picture = signPicture(record.SignNumber);
+    // Paper has far more dots than a screen: print the picture at its full
+    // stored resolution rather than the window's 200 pixels.
+    const QPixmap picture =
+        signPicture(record.SignNumber, QSize(kSignPictureSourceSide, kSignPictureSourceSide));
     PageLayout layout(painter, record, picture);
 
     // One page always: a reading too tall for the sheet is scaled down, by

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace engine;
+
 TEST(DateText, ReadsDayMonthNameAndYear) {
     EXPECT_EQ(parseDateText("07 February 1940"), makeDate(1940, 2, 7));
     EXPECT_EQ(parseDateText("5 March 1975"), makeDate(1975, 3, 5));

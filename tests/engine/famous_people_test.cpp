@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 const std::map<std::string, CalendarDate> kBirthDates{

@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace engine;
+
 namespace {
 std::string signOf(CalendarDate date) {
     const auto* row = findLunarYear(date);

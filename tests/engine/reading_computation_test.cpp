@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace engine;
+
 TEST(ComputeReading, TrimsOuterBlanksAndKeepsInnerOnes) {
     ReadingRecord r;
     ComputeReading(r, "  Mei  Lin  ", " 5 ", " March ", " 1975 ");

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <string>
 
+using namespace engine;
+
 namespace {
 
 // The design's profile texts, checked here once, letter for letter.

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-    if (const auto date = parseDateText(text)) {
+    if (const auto date = engine::parseDateText(text)) {
         const std::chrono::year_month_day ymd{*date};
         if (!ymd.ok()) {
             std::abort();
@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string year = std::to_string(static_cast<int>(ymd.year()));
         year.insert(0, 4 - year.size(), '0'); // the reader takes exactly four digits
         const std::string again = std::to_string(static_cast<unsigned>(ymd.day())) + ' ' +
-                                  std::string(kMonthNames[static_cast<unsigned>(ymd.month()) - 1]) +
+                                  std::string(engine::kMonthNames[static_cast<unsigned>(ymd.month()) - 1]) +
                                   ' ' + year;
-        if (parseDateText(again) != date) {
+        if (engine::parseDateText(again) != date) {
             std::abort();
         }
     }
@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         field = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
-    ReadingRecord record;
-    ComputeReading(record, fields[0], fields[1], fields[2], fields[3]);
+    engine::ReadingRecord record;
+    engine::ComputeReading(record, fields[0], fields[1], fields[2], fields[3]);
     if (record.SignNumber < 0 || record.SignNumber > 12) {
         std::abort();
     }

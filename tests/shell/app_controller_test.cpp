@@ -70,7 +70,7 @@ protected:
         return count;
     }
 
-    ReadingRecord record;
+    engine::ReadingRecord record;
     FakePrompter prompter;
     FakePrinterChooser printers;
     FakeUrlOpener opener;

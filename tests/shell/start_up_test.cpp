@@ -46,7 +46,7 @@ protected:
     WebLinks links{opener};
     FakePrinterChooser printers;
     FakeProcessEnd processEnd;
-    ReadingRecord record;
+    engine::ReadingRecord record;
     AppController controller{record, prompter, printers, links, processEnd};
     StartUpServices services{guard, prompter, random, settings, clock, links};
 };

@@ -40,7 +40,7 @@ protected:
         window->cboYear->setCurrentText(QString::number(year));
     }
 
-    ReadingRecord record;
+    engine::ReadingRecord record;
     FakePrompter prompter;
     QPointer<frmMain> window;
 };
@@ -164,7 +164,7 @@ TEST_F(MainWindow, ReadingStoresTheInputFillsTheRecordAndClosesWithoutEndingTheP
 }
 
 TEST_F(MainWindow, FailedCheckKeepsThePreviousReadingAndTheWindow) {
-    ComputeReading(record, "Old", "5", "March", "1975");
+    engine::ComputeReading(record, "Old", "5", "March", "1975");
     QSignalSpy ready(window.data(), &frmMain::readingReady);
     enter("New", 29, kFebruary, 1975);
     QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
@@ -221,18 +221,6 @@ TEST_F(MainWindow, IsCentredOnTheScreen) {
     EXPECT_LE((window->frameGeometry().center() - screenCentre).manhattanLength(), 2);
 }
 
-TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(1.5), 2.0);
-    EXPECT_EQ(roundHalfEven(2.5), 2.0);
-    EXPECT_EQ(roundHalfEven(3.5), 4.0);
-    EXPECT_EQ(roundHalfEven(4.5), 4.0);
-    EXPECT_EQ(roundHalfEven(5.5), 6.0);
-    EXPECT_EQ(roundHalfEven(6.5), 6.0);
-    EXPECT_EQ(roundHalfEven(2.4999), 2.0);
-    EXPECT_EQ(roundHalfEven(2.5001), 3.0);
-    EXPECT_EQ(roundHalfEven(1.0), 1.0);
-}
-
 TEST(CoBrandRandomize, EvenNumbersBringTheFullBrandOddOnesTheCoBrandSevenNothing) {
     EXPECT_EQ(bannerFor(0.0), Banner::CoBrand);         // n = 1
     EXPECT_EQ(bannerFor(0.25), Banner::FullBrand);      // 2.5 -> 2
@@ -266,7 +254,7 @@ TEST_P(HostileName, IsTakenAsTextAndGivesAReading) {
     QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
     EXPECT_EQ(ready.count(), 1);
     // Stored as typed, less the outer blanks, as UTF-8.
-    EXPECT_EQ(record.Name, trimBlanks(window->txtName->text().toStdString()));
+    EXPECT_EQ(record.Name, engine::trimBlanks(window->txtName->text().toStdString()));
     EXPECT_GT(record.Name.size(), 0u);
     EXPECT_EQ(record.Animal, "Pig");
     EXPECT_TRUE(prompter.shown.empty());

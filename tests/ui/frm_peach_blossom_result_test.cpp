@@ -33,13 +33,13 @@ const std::array<std::string, 5> kElements{"Metal", "Water", "Wood", "Fire", "Ea
 
 // A record as a reading of sign 1..12 leaves it, with a name and date that the
 // window must not show.
-ReadingRecord readingFor(int sign) {
-    ReadingRecord record;
+engine::ReadingRecord readingFor(int sign) {
+    engine::ReadingRecord record;
     record.Name = "Zebediah Quux";
     record.Day = "29";
     record.Month = "November";
     record.Year = "1977";
-    ChineseZodiacDescription(record, kElements[static_cast<std::size_t>(sign - 1) % 5],
+    engine::ChineseZodiacDescription(record, kElements[static_cast<std::size_t>(sign - 1) % 5],
                              kAnimals[static_cast<std::size_t>(sign - 1)]);
     return record;
 }
@@ -53,7 +53,7 @@ QImage pictureOf(int sign) {
 }
 
 // The fourteen fields in the order the rows show them.
-std::array<std::string, 14> rowFields(const ReadingRecord& r) {
+std::array<std::string, 14> rowFields(const engine::ReadingRecord& r) {
     return {r.Animal,           r.RomanceDirection, r.PeachBlossomAdvice, r.Element,
             r.ElementText,      r.RulingPlanet,     r.MostCompatible,     r.LeastCompatible,
             r.FavourableSeason, r.FavourableMonth,  r.LuckyColor,         r.GemStone,
@@ -64,11 +64,11 @@ std::array<std::string, 14> rowFields(const ReadingRecord& r) {
 // closed) and makes sure none outlives its test.
 class ResultWindowTest : public testing::Test {
 protected:
-    frmPeachBlossomResult* open(const ReadingRecord& record) {
+    frmPeachBlossomResult* open(const engine::ReadingRecord& record) {
         window_ = new frmPeachBlossomResult(record, printers_);
         return window_;
     }
-    frmPeachBlossomResult* openShownAndActive(const ReadingRecord& record) {
+    frmPeachBlossomResult* openShownAndActive(const engine::ReadingRecord& record) {
         open(record);
         window_->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window_));
@@ -96,7 +96,7 @@ class ResultWindowShowsEachSign : public ResultWindowTest,
 
 TEST_P(ResultWindowShowsEachSign, shows_the_record_fields_in_row_order_and_the_signs_picture) {
     const int sign = GetParam();
-    const ReadingRecord record = readingFor(sign);
+    const engine::ReadingRecord record = readingFor(sign);
     ASSERT_EQ(record.SignNumber, sign);
     auto* window = open(record);
 
@@ -115,7 +115,7 @@ TEST_P(ResultWindowShowsEachSign, shows_the_record_fields_in_row_order_and_the_s
 }
 
 TEST_P(ResultWindowShowsEachSign, one_line_values_fit_their_text_and_stay_clear_of_the_picture) {
-    const ReadingRecord record = readingFor(GetParam());
+    const engine::ReadingRecord record = readingFor(GetParam());
     auto* window = open(record);
     for (std::size_t i = 0; i < 14; ++i) {
         if (i == 4 || i == 13) {
@@ -134,7 +134,7 @@ TEST_P(ResultWindowShowsEachSign, one_line_values_fit_their_text_and_stay_clear_
 }
 
 TEST_P(ResultWindowShowsEachSign, never_shows_the_name_or_the_birth_date) {
-    const ReadingRecord record = readingFor(GetParam());
+    const engine::ReadingRecord record = readingFor(GetParam());
     auto* window = open(record);
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         // Every month is some sign's favourable month, so only the year can be told apart.
@@ -146,7 +146,7 @@ TEST_P(ResultWindowShowsEachSign, never_shows_the_name_or_the_birth_date) {
 }
 
 TEST_P(ResultWindowShowsEachSign, famous_people_wrap_between_words_inside_the_fixed_label) {
-    const ReadingRecord record = readingFor(GetParam());
+    const engine::ReadingRecord record = readingFor(GetParam());
     auto* window = open(record);
     QLabel* people = window->lblResult[13];
     const QString text = people->text();
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(AllSigns, ResultWindowShowsEachSign, testing::Range(1, 
 
 TEST_F(ResultWindowTest, the_dogs_eight_names_need_more_than_one_line) {
     // Keeps the wrap test above honest: the longest list really wraps.
-    const ReadingRecord record = readingFor(11);
+    const engine::ReadingRecord record = readingFor(11);
     auto* window = open(record);
     QLabel* people = window->lblResult[13];
     EXPECT_GT(people->fontMetrics().horizontalAdvance(people->text()), 231);
@@ -197,7 +197,7 @@ class ResultWindowWithoutASign : public ResultWindowTest,
                                  public testing::WithParamInterface<int> {};
 
 TEST_P(ResultWindowWithoutASign, keeps_the_design_time_dog_and_still_shows_the_texts) {
-    ReadingRecord record = readingFor(1);
+    engine::ReadingRecord record = readingFor(1);
     record.SignNumber = static_cast<std::int16_t>(GetParam());
     auto* window = open(record);
     EXPECT_EQ(shownPicture(*window), pictureOf(11));
@@ -212,8 +212,8 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, ResultWindowWithoutASign, testing::Values(0
 
 TEST_F(ResultWindowTest, element_paragraph_keeps_its_fixed_size_and_cuts_off_what_does_not_fit) {
     for (const std::string& element : kElements) {
-        ReadingRecord record;
-        ChineseZodiacDescription(record, element, "Rat");
+        engine::ReadingRecord record;
+        engine::ChineseZodiacDescription(record, element, "Rat");
         auto* window = open(record);
         EXPECT_EQ(window->lblResult[4]->geometry(), QRect(8, 100, 599, 65)) << element;
         EXPECT_EQ(window->lblResult[4]->text(), QString::fromStdString(record.ElementText));
@@ -223,7 +223,7 @@ TEST_F(ResultWindowTest, element_paragraph_keeps_its_fixed_size_and_cuts_off_wha
         EXPECT_LE(needed.height(), 65) << element << " paragraph is cut off";
         delete window;
     }
-    ReadingRecord record = readingFor(1);
+    engine::ReadingRecord record = readingFor(1);
     record.ElementText.clear();
     for (int i = 0; i < 60; ++i) {
         record.ElementText += "A paragraph far longer than the room the window gives it. ";
@@ -235,8 +235,8 @@ TEST_F(ResultWindowTest, element_paragraph_keeps_its_fixed_size_and_cuts_off_wha
 }
 
 TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_reading) {
-    ReadingRecord record;
-    ComputeReading(record, "A", "1", "June", "1984");
+    engine::ReadingRecord record;
+    engine::ComputeReading(record, "A", "1", "June", "1984");
     ASSERT_EQ(record.Animal, "Rat");
     const std::string ratPeople = record.FamousPeople;
     QPointer<frmPeachBlossomResult> first = open(record);
@@ -245,7 +245,7 @@ TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_re
     processDeletes();
     ASSERT_TRUE(first.isNull());
 
-    ComputeReading(record, "B", "1", "June", "1983");
+    engine::ComputeReading(record, "B", "1", "June", "1983");
     ASSERT_EQ(record.Animal, "Pig");
     auto* second = open(record);
     const auto fields = rowFields(record);
@@ -262,7 +262,7 @@ TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_re
 // --- Layout --------------------------------------------------------------------
 
 TEST_F(ResultWindowTest, client_area_below_the_menu_bar_is_617_by_500_and_cannot_be_resized) {
-    const ReadingRecord record = readingFor(3);
+    const engine::ReadingRecord record = readingFor(3);
     auto* window = open(record);
     window->show();
     QWidget* client = window->centralWidget();
@@ -282,7 +282,7 @@ TEST_F(ResultWindowTest, client_area_below_the_menu_bar_is_617_by_500_and_cannot
 }
 
 TEST_F(ResultWindowTest, main_controls_sit_where_the_design_puts_them) {
-    const ReadingRecord record = readingFor(3);
+    const engine::ReadingRecord record = readingFor(3);
     auto* window = open(record);
     EXPECT_EQ(window->Frame1->geometry(), QRect(0, 32, 617, 425));
     EXPECT_EQ(window->Frame1->title(), QStringLiteral("QY Amoret Chart Results"));
@@ -296,7 +296,7 @@ TEST_F(ResultWindowTest, main_controls_sit_where_the_design_puts_them) {
 }
 
 TEST_F(ResultWindowTest, captions_line_up_with_their_values_and_end_before_the_value_column) {
-    const ReadingRecord record = readingFor(3);
+    const engine::ReadingRecord record = readingFor(3);
     auto* window = open(record);
     int captions = 0;
     for (std::size_t i = 0; i < 14; ++i) {
@@ -317,7 +317,7 @@ TEST_F(ResultWindowTest, captions_line_up_with_their_values_and_end_before_the_v
 }
 
 TEST_F(ResultWindowTest, full_brand_banner_covers_the_co_brand_banner) {
-    const ReadingRecord record = readingFor(3);
+    const engine::ReadingRecord record = readingFor(3);
     auto* window = open(record);
     EXPECT_EQ(window->lblCobrand->geometry(), window->lblFullBrand->geometry());
     EXPECT_TRUE(window->lblFullBrand->autoFillBackground());
@@ -329,7 +329,7 @@ TEST_F(ResultWindowTest, full_brand_banner_covers_the_co_brand_banner) {
 // --- Focus and the hidden Print button -------------------------------------------
 
 TEST_F(ResultWindowTest, hidden_print_button_has_the_focus_when_the_window_opens) {
-    const ReadingRecord record = readingFor(5);
+    const engine::ReadingRecord record = readingFor(5);
     auto* window = openShownAndActive(record);
     EXPECT_TRUE(window->cmdPrint->hasFocus());
     EXPECT_FALSE(window->centralWidget()->rect().intersects(window->cmdPrint->geometry()))
@@ -345,7 +345,7 @@ TEST_F(ResultWindowTest, hidden_print_button_has_the_focus_when_the_window_opens
 }
 
 TEST_F(ResultWindowTest, enter_on_a_freshly_opened_window_presses_print_and_nothing_else) {
-    const ReadingRecord record = readingFor(5);
+    const engine::ReadingRecord record = readingFor(5);
     auto* window = openShownAndActive(record);
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
     QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
@@ -359,7 +359,7 @@ TEST_F(ResultWindowTest, enter_on_a_freshly_opened_window_presses_print_and_noth
 }
 
 TEST_F(ResultWindowTest, print_cancelled_from_the_menu_or_the_button_changes_nothing) {
-    const ReadingRecord record = readingFor(5);
+    const engine::ReadingRecord record = readingFor(5);
     auto* window = open(record);
     window->show();
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
@@ -379,7 +379,7 @@ TEST_F(ResultWindowTest, print_cancelled_from_the_menu_or_the_button_changes_not
 // --- Menus -----------------------------------------------------------------------
 
 TEST_F(ResultWindowTest, menu_bar_holds_file_help_and_donate_without_shortcuts) {
-    const ReadingRecord record = readingFor(2);
+    const engine::ReadingRecord record = readingFor(2);
     auto* window = open(record);
 
     const QList<QAction*> top = window->menuBar()->actions();
@@ -439,7 +439,7 @@ class ResultWindowWebCommand : public ResultWindowTest,
                                public testing::WithParamInterface<WebCommand> {};
 
 TEST_P(ResultWindowWebCommand, asks_for_its_page_once_and_does_nothing_else) {
-    const ReadingRecord record = readingFor(7);
+    const engine::ReadingRecord record = readingFor(7);
     auto* window = open(record);
     window->show();
     QSignalSpy links(window, &frmPeachBlossomResult::linkActivated);
@@ -494,7 +494,7 @@ struct Leave {
 class ResultWindowBack : public ResultWindowTest, public testing::WithParamInterface<Leave> {};
 
 TEST_P(ResultWindowBack, asks_for_the_main_window_first_then_goes_without_ending_the_program) {
-    const ReadingRecord record = readingFor(9);
+    const engine::ReadingRecord record = readingFor(9);
     auto* window = open(record);
     window->show();
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
@@ -522,7 +522,7 @@ INSTANTIATE_TEST_SUITE_P(
 class ResultWindowExit : public ResultWindowTest, public testing::WithParamInterface<Leave> {};
 
 TEST_P(ResultWindowExit, closes_the_window_and_reports_the_users_close_once) {
-    const ReadingRecord record = readingFor(9);
+    const engine::ReadingRecord record = readingFor(9);
     auto* window = open(record);
     window->show();
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
@@ -551,7 +551,7 @@ INSTANTIATE_TEST_SUITE_P(
 // --- The about box ---------------------------------------------------------------
 
 TEST_F(ResultWindowTest, with_the_about_box_open_the_window_cannot_be_closed) {
-    const ReadingRecord record = readingFor(4);
+    const engine::ReadingRecord record = readingFor(4);
     auto* window = open(record);
     window->show();
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);

@@ -93,9 +93,9 @@ std::optional<WordPlace> wordPlace(const QString& pdf, const QString& word) {
                      page.captured(1).toDouble()};
 }
 
-ReadingRecord rabbitReading() {
-    ReadingRecord record;
-    ComputeReading(record, "Zebulon Quixote", "5", "March", "1975");
+engine::ReadingRecord rabbitReading() {
+    engine::ReadingRecord record;
+    engine::ComputeReading(record, "Zebulon Quixote", "5", "March", "1975");
     return record;
 }
 
@@ -113,7 +113,7 @@ protected:
     }
 
     // Prints to a PDF in the test's own folder and returns its path.
-    QString print(const ReadingRecord& record, const QPageSize& size = QPageSize(QPageSize::A4)) {
+    QString print(const engine::ReadingRecord& record, const QPageSize& size = QPageSize(QPageSize::A4)) {
         const QString pdf = dir_.filePath(QStringLiteral("reading.pdf"));
         QPrinter printer(GetParam());
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -127,7 +127,7 @@ protected:
 };
 
 TEST_P(PrintReading, page_holds_the_title_and_every_captioned_value_in_the_window_order) {
-    const ReadingRecord record = rabbitReading();
+    const engine::ReadingRecord record = rabbitReading();
     ASSERT_EQ(record.Animal, "Rabbit");
     const QString text = pdfText(print(record));
 
@@ -176,7 +176,7 @@ TEST_P(PrintReading, reading_fills_exactly_one_page_with_the_sign_picture) {
 
 // Sign number 0 is what an unmatched sign leaves; the page goes out without a picture.
 TEST_P(PrintReading, reading_without_a_sign_prints_without_a_picture) {
-    ReadingRecord record = rabbitReading();
+    engine::ReadingRecord record = rabbitReading();
     record.SignNumber = 0;
     const QString pdf = print(record);
     EXPECT_EQ(pdfPages(pdf), 1);
@@ -190,7 +190,7 @@ TEST_P(PrintReading, reading_without_a_sign_prints_without_a_picture) {
 // A small sheet or overlong texts shrink the page instead of spilling onto a
 // second sheet or losing the end of the reading.
 TEST_P(PrintReading, overlong_reading_on_a_small_sheet_stays_on_one_page_and_whole) {
-    ReadingRecord record = rabbitReading();
+    engine::ReadingRecord record = rabbitReading();
     QString people;
     for (int i = 1; i <= 60; ++i) {
         people += QStringLiteral("Famous Person Number%1, ").arg(i);

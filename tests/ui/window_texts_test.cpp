@@ -24,7 +24,7 @@ const QString kFullBrand = QStringLiteral(
 } // namespace
 
 TEST(WindowTexts, MainWindow) {
-    ReadingRecord record;
+    engine::ReadingRecord record;
     FakePrompter prompter;
     frmMain window(record, prompter);
     EXPECT_EQ(window.Label1[1]->text(),
@@ -39,7 +39,7 @@ TEST(WindowTexts, MainWindow) {
 }
 
 TEST(WindowTexts, ResultWindow) {
-    ReadingRecord record;
+    engine::ReadingRecord record;
     FakePrinterChooser printers;
     frmPeachBlossomResult window(record, printers);
     QStringList captions;

@@ -1,0 +1,159 @@
+#include "sign_pictures.h"
+
+#include <QColor>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <numbers>
+#include <ostream>
+#include <string>
+
+namespace {
+
+const std::array<std::string, 12> kAnimals{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
+                                           "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
+
+// The disc's purple, RGB 104, 45, 123; JPEG and scaling move it a little.
+bool isDiscPurple(QColor c) {
+    return c.alpha() == 255 && std::abs(c.red() - 104) <= 24 && std::abs(c.green() - 45) <= 24 &&
+           std::abs(c.blue() - 123) <= 24;
+}
+
+QColor at(const QImage& image, qreal x, qreal y) {
+    return image.pixelColor(qRound(x), qRound(y));
+}
+
+// Each position's picture: stored sharp enough for a ratio of 2, decodes
+// (a missing JPEG plugin gives a null image without a word), and comes out
+// as a purple disc on transparency.
+class SignPictureOfEachSign : public testing::TestWithParam<int> {};
+
+TEST_P(SignPictureOfEachSign, is_stored_at_400_pixels_and_decodes) {
+    const auto key = kSignPictureKeys[static_cast<std::size_t>(GetParam() - 1)];
+    const QPixmap picture = signPicture(GetParam());
+    ASSERT_FALSE(picture.isNull()) << "picture " << key << " does not decode";
+    EXPECT_EQ(picture.size(), QSize(200, 200));
+    EXPECT_EQ(QImageReader(QStringLiteral(":/signs/") + QString::fromLatin1(key.data(), key.size()))
+                  .size(),
+              QSize(kSignPictureSourceSide, kSignPictureSourceSide));
+}
+
+TEST_P(SignPictureOfEachSign, is_an_opaque_purple_disc_on_transparency) {
+    const QImage image = signPicture(GetParam(), QSize(200, 200), 2.0).toImage();
+    ASSERT_EQ(image.size(), QSize(400, 400));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 399), QPoint(399, 399)}) {
+        EXPECT_EQ(image.pixelColor(corner).alpha(), 0)
+            << "corner " << corner.x() << "," << corner.y();
+    }
+    EXPECT_EQ(image.pixelColor(200, 200).alpha(), 255) << "centre";
+    // Above the drawing, inside the disc: the disc's colour.
+    EXPECT_TRUE(isDiscPurple(image.pixelColor(200, 40)))
+        << image.pixelColor(200, 40).name().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTwelve, SignPictureOfEachSign, testing::Range(1, 13),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return kAnimals[static_cast<std::size_t>(info.param - 1)];
+                         });
+
+struct Scale {
+    const char* name;
+    int logicalSide;
+    qreal ratio;
+    int deviceSide;
+};
+
+void PrintTo(const Scale& scale, std::ostream* out) {
+    *out << scale.name;
+}
+
+// The window's 200 logical pixels on screens of ratio 1, 1.5 and 2, and the
+// design grown by 1.5 for a larger font.
+class SignPictureAtScale : public testing::TestWithParam<Scale> {};
+
+TEST_P(SignPictureAtScale, has_the_device_pixels_of_its_logical_size_times_the_ratio) {
+    const Scale scale = GetParam();
+    const QPixmap picture =
+        signPicture(3, QSize(scale.logicalSide, scale.logicalSide), scale.ratio);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(scale.deviceSide, scale.deviceSide));
+    EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), scale.ratio);
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(scale.logicalSide, scale.logicalSide));
+}
+
+// The white JPEG ground outside the disc is cut away at every size: a cut
+// that did not grow with the size would leave a white ring at high ratios.
+TEST_P(SignPictureAtScale, cuts_the_disc_without_a_white_rim) {
+    const Scale scale = GetParam();
+    const QImage image =
+        signPicture(5, QSize(scale.logicalSide, scale.logicalSide), scale.ratio).toImage();
+    ASSERT_EQ(image.width(), scale.deviceSide);
+    const qreal centre = scale.deviceSide / 2.0;
+    const qreal discRadius = scale.deviceSide * 0.4725; // cut edge, 5.5 px in at 200
+    for (int step = 0; step < 16; ++step) {
+        const qreal angle = step * std::numbers::pi / 8;
+        const qreal dx = std::cos(angle);
+        const qreal dy = std::sin(angle);
+        const qreal inside = discRadius - 2;
+        const qreal outside = discRadius + 2;
+        const QColor rim = at(image, centre + dx * inside, centre + dy * inside);
+        EXPECT_TRUE(isDiscPurple(rim)) << "angle step " << step << ": " << rim.name().toStdString()
+                                       << " alpha " << rim.alpha();
+        EXPECT_EQ(at(image, centre + dx * outside, centre + dy * outside).alpha(), 0)
+            << "angle step " << step;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ratios, SignPictureAtScale,
+    testing::Values(Scale{"dpr_1", 200, 1.0, 200}, Scale{"dpr_1_5", 200, 1.5, 300},
+                    Scale{"dpr_2", 200, 2.0, 400}, Scale{"layout_1_5_dpr_2", 300, 2.0, 600}),
+    [](const testing::TestParamInfo<Scale>& info) { return std::string(info.param.name); });
+
+TEST(SignPictureInput, positions_outside_1_to_12_and_empty_sizes_give_no_picture) {
+    for (const int position :
+         {0, 13, -1, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        EXPECT_TRUE(signPicture(position).isNull()) << position;
+        EXPECT_TRUE(signPicture(position, QSize(200, 200), 2.0).isNull()) << position;
+    }
+    for (const QSize size : {QSize(0, 0), QSize(200, 0), QSize(-200, 200), QSize()}) {
+        EXPECT_TRUE(signPicture(1, size, 2.0).isNull()) << size.width() << "x" << size.height();
+    }
+}
+
+TEST(SignPictureInput, a_ratio_that_is_not_a_positive_number_counts_as_1) {
+    for (const qreal ratio : {0.0, -2.0, std::numeric_limits<qreal>::quiet_NaN(),
+                              std::numeric_limits<qreal>::infinity()}) {
+        const QPixmap picture = signPicture(1, QSize(200, 200), ratio);
+        ASSERT_FALSE(picture.isNull()) << ratio;
+        EXPECT_EQ(picture.size(), QSize(200, 200)) << ratio;
+        EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), 1.0) << ratio;
+    }
+}
+
+// An absurd size must neither crash nor allocate gigabytes; the picture still
+// claims the logical size asked for.
+TEST(SignPictureInput, a_huge_size_is_capped_in_device_pixels_but_keeps_its_logical_size) {
+    const QPixmap picture = signPicture(1, QSize(100000, 100000), 2.0);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LE(picture.width(), 2048);
+    EXPECT_NEAR(picture.deviceIndependentSize().width(), 100000, 1);
+}
+
+TEST(SignPictureInput, a_non_square_size_keeps_the_disc_round_and_centred) {
+    const QImage image = signPicture(1, QSize(300, 200)).toImage();
+    ASSERT_EQ(image.size(), QSize(300, 200));
+    EXPECT_EQ(image.pixelColor(40, 100).alpha(), 0) << "left of the disc";
+    EXPECT_EQ(image.pixelColor(260, 100).alpha(), 0) << "right of the disc";
+    EXPECT_TRUE(isDiscPurple(image.pixelColor(150, 20)));
+    EXPECT_TRUE(isDiscPurple(image.pixelColor(60, 100)));
+}
+
+} // namespace
