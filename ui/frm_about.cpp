@@ -1,5 +1,6 @@
 #include "frm_about.h"
 
+#include "form.h"
 #include "link_label.h"
 #include "window_look.h"
 
@@ -20,31 +21,29 @@ const QString kOffer = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
     "this software fully branded for your website.");
 
-// Every label paints its own fill in the window colour (the palette it
-// inherits), so nothing drawn beneath it shows through.
-void fillOpaque(QLabel* label) {
-    label->setAutoFillBackground(true);
-}
+using form::Bold;
+using form::Kind;
+using form::Opaque;
+using form::Underline;
+using form::Wrap;
 
-QLabel* plainLabel(const QString& text, const QFont& font, QRgb color, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    look::setTextColor(label, color);
-    fillOpaque(label);
-    return label;
-}
-
-// A fixed box whose text wraps from its top left corner, cut at its lower edge.
-void placeWrapping(QLabel* label, const QRect& rect) {
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(rect);
-}
-
-void placeSizedToText(QLabel* label, const QPoint& topLeft) {
-    label->move(topLeft);
-    label->adjustSize();
+// The box as designed, in pixels at 96 dpi (left, top, width, height). Every
+// label paints its own fill in the window colour, so nothing drawn beneath it
+// shows through. OK comes first in the tab order and takes the focus; the
+// links follow it, for keyboard users.
+form::Design design() {
+    // clang-format off
+    return {form::Unit::Pixels, {419, 219}, {
+        {"cmdOK",       Kind::Button,  nullptr, {329, 192, 84, 23},              QStringLiteral("OK"), 8.25, 0, form::kSystemColour, 0},
+        {"picIcon",     Kind::Picture, nullptr, {6, 10, 32, 32},                 {}, 8.25, Opaque},
+        {"Label2",      Kind::Label,   nullptr, {52, 10, form::kFitText, 0},     look::kWindowCaption, 9.75, Bold | Opaque, look::kLinkBlue},
+        {"Label1",      Kind::Label,   nullptr, {54, 34, 359, 57},               kProgramDescription, 8.25, Wrap | Opaque, look::kDarkPurple},
+        {"lblHomePage", Kind::Link,    nullptr, {143, 91, form::kFitText, 0},    QStringLiteral("Click here to visit ") + linkAddress(Link::HomePage), 8.25, Underline | Opaque, look::kOliveGreen, 1},
+        {"Label3",      Kind::Label,   nullptr, {5, 112, 408, 41},               kOffer, 8.25, Bold | Wrap | Opaque, look::kLinkBlue},
+        {"lblCoBrand",  Kind::Link,    nullptr, {256, 153, form::kFitText, 0},   QStringLiteral("Click here for more details."), 8.25, Underline | Opaque, look::kOliveGreen, 2},
+        {"Line2",       Kind::Line,    nullptr, {-4, 185, 476, 2},               {}},
+    }};
+    // clang-format on
 }
 
 // Right edge of the wrapping texts; nothing should run past it.
@@ -65,59 +64,35 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     // A plain dialog frame with only the close box: no minimize or maximize.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    look::applyWindowLook(this, QSize(419, 219));
+    const form::Design box = design();
+    QWidget* client =
+        look::applyWindowLook(this, form::toPixels(QRect(QPoint(), box.client), box.unit).size());
     setWindowIcon(look::programIcon());
+    const form::Form controls(client, box);
 
-    // Created first so that it is first in the tab order and takes the focus.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(329, 192, 84, 23);
+    cmdOK = controls.get<QPushButton>("cmdOK");
+    picIcon = controls.get<QLabel>("picIcon");
+    Label2 = controls.get<QLabel>("Label2");
+    Label1 = controls.get<QLabel>("Label1");
+    lblHomePage = controls.get<LinkLabel>("lblHomePage");
+    Label3 = controls.get<QLabel>("Label3");
+    lblCoBrand = controls.get<LinkLabel>("lblCoBrand");
+    Line2 = controls.get<QFrame>("Line2");
+
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     // Escape already rejects the dialog; both simply close it.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(6, 10, 32, 32);
-    picIcon->setPixmap(look::programIcon().pixmap(32, 32));
-    fillOpaque(picIcon);
+    // Drawn at the screen's pixel density from the icon's larger sizes.
+    picIcon->setPixmap(look::programIcon().pixmap(picIcon->size(), devicePixelRatioF()));
+    picIcon->setAccessibleName(QStringLiteral("QY Amoret Chart icon"));
 
-    Label2 = plainLabel(look::kWindowCaption, look::font(9.75, true), look::kLinkBlue, this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeSizedToText(Label2, QPoint(52, 10));
-
-    Label1 = plainLabel(kProgramDescription, look::font(), look::kDarkPurple, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeWrapping(Label1, QRect(54, 34, 359, 57));
-
-    lblHomePage =
-        new LinkLabel(QStringLiteral("Click here to visit ") + linkAddress(Link::HomePage),
-                      look::kOliveGreen, false, this);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    fillOpaque(lblHomePage);
-    placeSizedToText(lblHomePage, QPoint(143, 91));
-    keepInside(lblHomePage, kRightMargin);
+    keepInside(lblHomePage, controls.pixels(kRightMargin));
     connect(lblHomePage, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });
-
-    Label3 = plainLabel(kOffer, look::font(8.25, true), look::kLinkBlue, this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    placeWrapping(Label3, QRect(5, 112, 408, 41));
-
     // The details of the offer above are on the full-brand page.
-    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), look::kOliveGreen,
-                               false, this);
-    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
-    fillOpaque(lblCoBrand);
-    placeSizedToText(lblCoBrand, QPoint(256, 153));
     connect(lblCoBrand, &LinkLabel::clicked, this,
             [this] { emit linkActivated(Link::FullBrandPage); });
-
-    Line2 = new QFrame(this);
-    Line2->setObjectName(QStringLiteral("Line2"));
-    Line2->setFrameShape(QFrame::HLine);
-    Line2->setFrameShadow(QFrame::Sunken);
-    Line2->setGeometry(-4, 185, 476, 2);
 
     look::centerWhenFirstShown(this);
 }

@@ -1,5 +1,6 @@
 #include "frm_main.h"
 
+#include "form.h"
 #include "link_label.h"
 #include "prompter.h"
 #include "random_source.h"
@@ -18,43 +19,39 @@
 
 namespace {
 
+using form::Bold;
+using form::CentreH;
+using form::CentreV;
+using form::Kind;
+using form::Opaque;
+using form::Underline;
+using form::Wrap;
+
 // The window as designed, in twips (left, top, width, height); controls in
-// fraDetails and fraFullBrand are relative to their frame.
-struct Twips {
-    int left, top, width, height;
-    QRect px() const {
-        return {look::twips(left), look::twips(top), look::twips(width), look::twips(height)};
-    }
-};
-constexpr Twips kClient{0, 0, 7590, 4650};
-constexpr Twips kLabel14{1230, 0, 5130, 435};
-constexpr Twips kIntro{488, 840, 6615, 435};
-constexpr Twips kDetails{1645, 1860, 4300, 1695};
-constexpr Twips kNameCaption{480, 360, 495, 195};
-constexpr Twips kName{1050, 285, 3105, 345};
-constexpr Twips kBirthCaption{105, 750, 870, 195};
-constexpr Twips kDay{1050, 690, 645, 315};
-constexpr Twips kMonth{1755, 690, 1305, 315};
-constexpr Twips kYear{3120, 690, 1095, 315};
-constexpr Twips kProceed{120, 1200, 4065, 375};
-constexpr Twips kBannerFrame{-7, 3840, 7605, 800};
-constexpr Twips kBanner{120, 120, 7425, 615};
-
-QLabel* makeLabel(const QString& text, const Twips& where, QRgb color, bool bold, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(look::font(8.25, bold));
-    look::setTextColor(label, color);
-    label->setGeometry(where.px());
-    return label;
-}
-
-LinkLabel* makeLink(const QString& text, const Twips& where, QWidget* parent) {
-    auto* label = new LinkLabel(text, look::kLinkBlue, true, parent);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setGeometry(where.px());
-    return label;
+// fraDetails and fraFullBrand are relative to their frame. The links come
+// after the design's tab order, for keyboard users; of the two banners only
+// the one in front is reached.
+form::Design design() {
+    const QString intro =
+        QStringLiteral("Know more about your romance direction with the Chinese "
+                       "Amoret Chart. Enter your personal details to get started.");
+    // clang-format off
+    return {form::Unit::Twips, {7590, 4650}, {
+        {"Label14",      Kind::Link,     nullptr,        {1230, 0, 5130, 435},    texts::forumInvitation(), 8.25, Bold | Underline | CentreH | Wrap, look::kLinkBlue, 5},
+        {"Label1_1",     Kind::Label,    nullptr,        {488, 840, 6615, 435},   intro,                          8.25, Bold | CentreH | Wrap, look::kDarkPurple},
+        {"fraDetails",   Kind::GroupBox, nullptr,        {1645, 1860, 4300, 1695}, QStringLiteral("Your Details Please"), 8.25, Bold, look::kPurple},
+        {"Label1_0",     Kind::Label,    "fraDetails",   {480, 360, 495, 195},    QStringLiteral("Name"),        8.25, 0, look::kDarkPurple},
+        {"txtName",      Kind::TextBox,  "fraDetails",   {1050, 285, 3105, 345},  {},                            8.25, 0, look::kInputText, 0},
+        {"Label2",       Kind::Label,    "fraDetails",   {105, 750, 870, 195},    QStringLiteral("Birth Date"),  8.25, 0, look::kDarkPurple},
+        {"cboDate",      Kind::List,     "fraDetails",   {1050, 690, 645, 315},   {},                            8.25, 0, look::kInputText, 1, QStringLiteral("Birth Date: Day")},
+        {"cboMonth",     Kind::List,     "fraDetails",   {1755, 690, 1305, 315},  {},                            8.25, 0, look::kInputText, 2, QStringLiteral("Birth Date: Month")},
+        {"cboYear",      Kind::List,     "fraDetails",   {3120, 690, 1095, 315},  {},                            8.25, 0, look::kInputText, 3, QStringLiteral("Birth Date: Year")},
+        {"cmdProceed",   Kind::Button,   "fraDetails",   {120, 1200, 4065, 375},  QStringLiteral("&Get My Peach Blossom Reading"), 8.25, Bold, look::kInputText, 4},
+        {"fraFullBrand", Kind::Frame,    nullptr,        {-7, 3840, 7605, 800},   {}},
+        {"lblFullBrand", Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kFullBrandBanner, 8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 6},
+        {"lblCobrand",   Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kCoBrandBanner,   8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 7},
+    }};
+    // clang-format on
 }
 
 // Month positions of April, June, September and November.
@@ -81,63 +78,28 @@ Banner bannerFor(double r) {
 frmMain::frmMain(engine::ReadingRecord& record, Prompter& prompter, QWidget* parent)
     : QWidget(parent), record_(record), prompter_(prompter) {
     setAttribute(Qt::WA_DeleteOnClose);
-    look::applyWindowLook(this, kClient.px().size());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    const form::Design window = design();
+    QWidget* client = look::applyWindowLook(
+        this, form::toPixels(QRect(QPoint(), window.client), window.unit).size());
+    const form::Form controls(client, window);
 
-    Label14 = makeLink(texts::forumInvitation(), kLabel14, this);
-    Label1[1] =
-        makeLabel(QStringLiteral("Know more about your romance direction with the Chinese "
-                                 "Amoret Chart. Enter your personal details to get started."),
-                  kIntro, look::kDarkPurple, true, this);
-    Label1[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1[1]->setWordWrap(true);
-
-    fraDetails = new QGroupBox(QStringLiteral("Your Details Please"), this);
-    fraDetails->setGeometry(kDetails.px());
-    fraDetails->setFont(look::font(8.25, true));
-    look::setTextColor(fraDetails, look::kPurple);
-
-    Label1[0] =
-        makeLabel(QStringLiteral("Name"), kNameCaption, look::kDarkPurple, false, fraDetails);
-    txtName = new QLineEdit(fraDetails);
-    txtName->setGeometry(kName.px());
-    Label2 = makeLabel(QStringLiteral("Birth Date"), kBirthCaption, look::kDarkPurple, false,
-                       fraDetails);
-    cboDate = new QComboBox(fraDetails);
-    cboDate->setGeometry(kDay.px());
-    cboMonth = new QComboBox(fraDetails);
-    cboMonth->setGeometry(kMonth.px());
-    cboYear = new QComboBox(fraDetails);
-    cboYear->setGeometry(kYear.px());
-    for (QWidget* input : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(cboDate),
-                           static_cast<QWidget*>(cboMonth), static_cast<QWidget*>(cboYear)}) {
-        input->setFont(look::font());
-        look::setTextColor(input, qRgb(0, 0, 0));
-    }
-    cmdProceed = new QPushButton(QStringLiteral("&Get My Peach Blossom Reading"), fraDetails);
-    cmdProceed->setGeometry(kProceed.px());
-    cmdProceed->setFont(look::font(8.25, true));
-    look::setTextColor(cmdProceed, qRgb(0, 0, 0));
-    // Enter presses the focused button, as buttons do on Windows.
-    cmdProceed->setAutoDefault(true);
-
-    fraFullBrand = new QFrame(this);
-    fraFullBrand->setFrameShape(QFrame::Box);
-    fraFullBrand->setFrameShadow(QFrame::Sunken);
-    fraFullBrand->setGeometry(kBannerFrame.px());
-    lblFullBrand = makeLink(texts::kFullBrandBanner, kBanner, fraFullBrand);
-    lblCobrand = makeLink(texts::kCoBrandBanner, kBanner, fraFullBrand);
-    for (LinkLabel* banner : {lblFullBrand, lblCobrand}) {
-        banner->setAlignment(Qt::AlignCenter);
-        // Only the banner in front is seen, so it must hide the one behind.
-        banner->setAutoFillBackground(true);
-    }
-
-    setTabOrder(txtName, cboDate);
-    setTabOrder(cboDate, cboMonth);
-    setTabOrder(cboMonth, cboYear);
-    setTabOrder(cboYear, cmdProceed);
+    Label14 = controls.get<LinkLabel>("Label14");
+    Label1 = {controls.get<QLabel>("Label1_0"), controls.get<QLabel>("Label1_1")};
+    fraDetails = controls.get<QGroupBox>("fraDetails");
+    txtName = controls.get<QLineEdit>("txtName");
+    Label2 = controls.get<QLabel>("Label2");
+    cboDate = controls.get<QComboBox>("cboDate");
+    cboMonth = controls.get<QComboBox>("cboMonth");
+    cboYear = controls.get<QComboBox>("cboYear");
+    cmdProceed = controls.get<QPushButton>("cmdProceed");
+    fraFullBrand = controls.get<QFrame>("fraFullBrand");
+    lblFullBrand = controls.get<LinkLabel>("lblFullBrand");
+    lblCobrand = controls.get<LinkLabel>("lblCobrand");
+    // The captions name the fields for assistive technology, as they do on screen.
+    Label1[0]->setBuddy(txtName);
+    Label2->setBuddy(cboDate);
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(Label14, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });
@@ -145,19 +107,6 @@ frmMain::frmMain(engine::ReadingRecord& record, Prompter& prompter, QWidget* par
             [this] { emit linkActivated(Link::CoBrandPage); });
     connect(lblFullBrand, &LinkLabel::clicked, this,
             [this] { emit linkActivated(Link::FullBrandPage); });
-
-    const struct {
-        QString name;
-        QObject* object;
-    } names[] = {
-        {"Label14", Label14},       {"Label1_0", Label1[0]},        {"Label1_1", Label1[1]},
-        {"fraDetails", fraDetails}, {"txtName", txtName},           {"Label2", Label2},
-        {"cboDate", cboDate},       {"cboMonth", cboMonth},         {"cboYear", cboYear},
-        {"cmdProceed", cmdProceed}, {"fraFullBrand", fraFullBrand}, {"lblFullBrand", lblFullBrand},
-        {"lblCobrand", lblCobrand}};
-    for (const auto& n : names) {
-        n.object->setObjectName(n.name);
-    }
 
     load();
     look::centerWhenFirstShown(this);
@@ -179,7 +128,7 @@ void frmMain::load() {
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
-    lblCobrand->raise();
+    LinkLabel::bringToFront(lblCobrand, lblFullBrand);
     txtName->setFocus();
 }
 
@@ -225,10 +174,10 @@ void frmMain::cmdProceed_Click() {
 void frmMain::CoBrand_Randomize(RandomSource& random) {
     switch (bannerFor(random.draw())) {
     case Banner::FullBrand:
-        lblFullBrand->raise();
+        LinkLabel::bringToFront(lblFullBrand, lblCobrand);
         break;
     case Banner::CoBrand:
-        lblCobrand->raise();
+        LinkLabel::bringToFront(lblCobrand, lblFullBrand);
         break;
     case Banner::Unchanged:
         break;

@@ -69,4 +69,3 @@ private:
 // Which banner a draw r (0 <= r < 1) brings to the front.
 enum class Banner { FullBrand, CoBrand, Unchanged };
 Banner bannerFor(double r);
-

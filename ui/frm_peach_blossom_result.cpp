@@ -1,10 +1,13 @@
 #include "frm_peach_blossom_result.h"
 
+#include "form.h"
 #include "frm_about.h"
 #include "link_label.h"
+#include "lunar_year_table.h"
 #include "printer_chooser.h"
 #include "reading_print.h"
 #include "reading_record.h"
+#include "result_rows.h"
 #include "sign_pictures.h"
 #include "window_look.h"
 
@@ -19,68 +22,42 @@
 
 namespace {
 
-constexpr QSize kClientSize{617, 500};
+using form::Bold;
+using form::CentreH;
+using form::CentreV;
+using form::Kind;
+using form::Opaque;
+using form::Underline;
+using form::Wrap;
+
+// The window as designed, in pixels at 96 dpi (left, top, width, height),
+// relative to the client area or the enclosing frame. The rows of the reading
+// inside Frame1 come from kResultRows. The hidden Print button is first in
+// the tab order, so it takes the focus; the links follow the buttons, for
+// keyboard users, and only the banner in front is reached.
+form::Design design() {
+    // clang-format off
+    return {form::Unit::Pixels, {617, 500}, {
+        {"Label14",      Kind::Link,     nullptr,        {139, 0, 338, 29},    texts::forumInvitationWithClick(), 8.25, Bold | Underline | CentreH | CentreV | Wrap, look::kLinkBlue, 3},
+        {"Frame1",       Kind::GroupBox, nullptr,        {0, 32, 617, 425},    QStringLiteral("QY Amoret Chart Results"), 9, Bold},
+        {"picSign",      Kind::Picture,  "Frame1",       {407, kPictureTop, 200, 200}, {}},
+        {"cmdExit",      Kind::Button,   "Frame1",       {468, 382, 67, 23},   QStringLiteral("E&xit"), 8.25, 0, form::kSystemColour, 1},
+        {"cmdBack",      Kind::Button,   "Frame1",       {539, 382, 67, 23},   QStringLiteral("&Back"), 8.25, 0, form::kSystemColour, 2},
+        {"fraFullBrand", Kind::Frame,    nullptr,        {0, 457, 617, 43},    {}},
+        {"lblCobrand",   Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kCoBrandBanner,   8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 5},
+        {"lblFullBrand", Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kFullBrandBanner, 8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 4},
+        {"cmdPrint",     Kind::Button,   nullptr,        {238, 611, 67, 23},   QStringLiteral("&Print"), 8.25, 0, form::kSystemColour, 0},
+    }};
+    // clang-format on
+}
+
+// The columns of the reading's rows in Frame1.
 constexpr int kCaptionLeft = 8;
 constexpr int kValueLeft = 168;
+constexpr int kRowHeight = 13;
 // The picture the window was designed with: the Dog's. It stays when the
 // record holds no sign.
 constexpr int kDesignTimeSign = 11;
-
-// One row of the reading inside Frame1: the caption (none for the element
-// paragraph) and the record field its value label shows.
-struct ResultRow {
-    int top;
-    const char* caption;
-    std::string engine::ReadingRecord::*field;
-};
-
-// clang-format off
-const std::array<ResultRow, 14> kResultRows{{
-    {24,  "Chinese Sign",         &engine::ReadingRecord::Animal},
-    {45,  "Romance Direction",    &engine::ReadingRecord::RomanceDirection},
-    {66,  "Peach Blossom Advice", &engine::ReadingRecord::PeachBlossomAdvice},
-    {87,  "Chinese Element",      &engine::ReadingRecord::Element},
-    {100, nullptr,                &engine::ReadingRecord::ElementText},
-    {173, "Ruling Planet",        &engine::ReadingRecord::RulingPlanet},
-    {194, "Most Compatible",      &engine::ReadingRecord::MostCompatible},
-    {215, "Least Compatible",     &engine::ReadingRecord::LeastCompatible},
-    {236, "Favourable Seasons",   &engine::ReadingRecord::FavourableSeason},
-    {257, "Favourable Month",     &engine::ReadingRecord::FavourableMonth},
-    {278, "Lucky Color",          &engine::ReadingRecord::LuckyColor},
-    {299, "GemStone",             &engine::ReadingRecord::GemStone},
-    {320, "Energy",               &engine::ReadingRecord::Energy},
-    {341, "Famous People",        &engine::ReadingRecord::FamousPeople},
-}};
-// clang-format on
-
-// The two value labels that keep their size and wrap; the others grow to
-// their text on one line.
-const QRect kElementTextRect{8, 100, 599, 65};
-const QRect kFamousPeopleRect{168, 341, 231, 44};
-constexpr std::size_t kElementTextRow = 4;
-constexpr std::size_t kFamousPeopleRow = 13;
-
-QPushButton* makeButton(const QString& text, const QRect& rect, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(look::font());
-    button->setGeometry(rect);
-    // Enter presses the focused button, as on Windows, though none is the
-    // window's default button.
-    button->setAutoDefault(true);
-    return button;
-}
-
-LinkLabel* makeBanner(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new LinkLabel(text, look::kLinkBlue, true, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(6, 8, 600, 30);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    // Opaque, so the banner in front hides the one behind it.
-    label->setAutoFillBackground(true);
-    return label;
-}
 
 QAction* addItem(QMenu* menu, const QString& text, const char* name) {
     QAction* action = menu->addAction(text);
@@ -96,22 +73,19 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 
 } // namespace
 
-frmPeachBlossomResult::frmPeachBlossomResult(const engine::ReadingRecord& record, PrinterChooser& printers,
-                                             QWidget* parent)
+frmPeachBlossomResult::frmPeachBlossomResult(const engine::ReadingRecord& record,
+                                             PrinterChooser& printers, QWidget* parent)
     : QMainWindow(parent), record_(record), printers_(printers) {
     setObjectName(QStringLiteral("frmPeachBlossomResult"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(look::programIcon());
-    look::applyWindowLook(this, kClientSize);
 
     createMenus();
-    createControls();
     // The client area below the menu bar is the designed size; the window
-    // takes whatever the menu bar adds and cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    layout()->activate();
+    // takes whatever the menu bar adds.
+    createControls();
 
     load();
     look::centerWhenFirstShown(this);
@@ -138,7 +112,7 @@ void frmPeachBlossomResult::createMenus() {
     mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
 
-    connect(mnuPrint, &QAction::triggered, this, &frmPeachBlossomResult::cmdPrint_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmPeachBlossomResult::mnuPrint_Click);
     connect(mnuBack, &QAction::triggered, this, &frmPeachBlossomResult::cmdBack_Click);
     connect(mnuExit, &QAction::triggered, this, &frmPeachBlossomResult::cmdExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmPeachBlossomResult::mnuAbout_Click);
@@ -152,34 +126,30 @@ void frmPeachBlossomResult::createMenus() {
 }
 
 void frmPeachBlossomResult::createControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientSize);
-    setCentralWidget(client);
+    const form::Design window = design();
+    QWidget* client = look::applyWindowLook(
+        this, form::toPixels(QRect(QPoint(), window.client), window.unit).size());
+    const form::Form controls(client, window);
+    Label14 = controls.get<LinkLabel>("Label14");
+    Frame1 = controls.get<QGroupBox>("Frame1");
+    picSign = controls.get<QLabel>("picSign");
+    cmdExit = controls.get<QPushButton>("cmdExit");
+    cmdBack = controls.get<QPushButton>("cmdBack");
+    fraFullBrand = controls.get<QFrame>("fraFullBrand");
+    lblCobrand = controls.get<LinkLabel>("lblCobrand");
+    lblFullBrand = controls.get<LinkLabel>("lblFullBrand");
+    cmdPrint = controls.get<QPushButton>("cmdPrint");
+    LinkLabel::bringToFront(lblFullBrand, lblCobrand);
 
-    Label14 = new LinkLabel(texts::forumInvitationWithClick(), look::kLinkBlue, true, client);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setGeometry(139, 0, 338, 29);
-    Label14->setAlignment(Qt::AlignCenter);
-    Label14->setWordWrap(true);
-    connect(Label14, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });
-
-    Frame1 = new QGroupBox(QStringLiteral("QY Amoret Chart Results"), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(look::font(9, true));
-    Frame1->setGeometry(0, 32, 617, 425);
-
-    // Every control in Frame1 names its font: they would otherwise take the
-    // frame's bold caption font.
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
         if (row.caption) {
-            auto* caption = new QLabel(QString::fromLatin1(row.caption), Frame1);
+            auto* caption = new QLabel(QLatin1String(row.caption), Frame1);
             caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
             caption->setTextFormat(Qt::PlainText);
             caption->setFont(look::font(8.25, true));
             look::setTextColor(caption, look::kPurple);
-            caption->move(kCaptionLeft, row.top);
+            caption->move(controls.pixels(kCaptionLeft), controls.pixels(row.top));
             caption->adjustSize();
         }
         auto* value = new QLabel(Frame1);
@@ -187,64 +157,63 @@ void frmPeachBlossomResult::createControls() {
         value->setTextFormat(Qt::PlainText);
         value->setFont(look::font());
         look::setTextColor(value, look::kDarkPurple);
-        value->move(kValueLeft, row.top);
+        if (row.wraps()) {
+            // Fixed and wrapping; what does not fit is cut off at the lower edge.
+            value->setGeometry(controls.pixels(QRect(row.left, row.top, row.width, row.height)));
+            value->setWordWrap(true);
+            value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        } else {
+            value->setGeometry(controls.pixels(QRect(kValueLeft, row.top, 0, kRowHeight)));
+        }
         lblResult[i] = value;
     }
-    // Fixed and wrapping; what does not fit is cut off at the lower edge.
-    for (const auto& [row, rect] : {std::pair{kElementTextRow, kElementTextRect},
-                                    std::pair{kFamousPeopleRow, kFamousPeopleRect}}) {
-        lblResult[row]->setGeometry(rect);
-        lblResult[row]->setFixedSize(rect.size());
-        lblResult[row]->setWordWrap(true);
-        lblResult[row]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
 
-    picSign = new QLabel(Frame1);
-    picSign->setObjectName(QStringLiteral("picSign"));
-    picSign->setGeometry(407, 173, 200, 200);
-    picSign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    cmdExit = makeButton(QStringLiteral("E&xit"), QRect(468, 382, 67, 23), "cmdExit", Frame1);
-    cmdBack = makeButton(QStringLiteral("&Back"), QRect(539, 382, 67, 23), "cmdBack", Frame1);
-
-    fraFullBrand = new QFrame(client);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    fraFullBrand->setGeometry(0, 457, 617, 43);
-    lblCobrand = makeBanner(texts::kCoBrandBanner, "lblCobrand", fraFullBrand);
-    lblFullBrand = makeBanner(texts::kFullBrandBanner, "lblFullBrand", fraFullBrand);
-    lblFullBrand->raise();
+    cmdPrint->setFocus();
+    // The hidden Print button does nothing, so that Enter on a fresh reading
+    // changes nothing; File, Print prints.
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdExit_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdBack_Click);
+    connect(Label14, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });
     connect(lblCobrand, &LinkLabel::clicked, this,
             [this] { emit linkActivated(Link::CoBrandPage); });
     connect(lblFullBrand, &LinkLabel::clicked, this,
             [this] { emit linkActivated(Link::FullBrandPage); });
-
-    // Below the client area, so never seen; first in the tab order, so Enter
-    // on a freshly opened window presses it.
-    cmdPrint = makeButton(QStringLiteral("&Print"), QRect(238, 611, 67, 23), "cmdPrint", client);
-    setTabOrder(cmdPrint, cmdExit);
-    setTabOrder(cmdExit, cmdBack);
-    cmdPrint->setFocus();
-
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdPrint_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdExit_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdBack_Click);
 }
 
 void frmPeachBlossomResult::load() {
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
-        lblResult[i]->setText(QString::fromStdString(record_.*kResultRows[i].field));
-        if (i != kElementTextRow && i != kFamousPeopleRow) {
+        const ResultRow& row = kResultRows[i];
+        const QString value = QString::fromStdString(record_.*row.field);
+        lblResult[i]->setText(value);
+        if (row.caption) {
+            // Read out with its caption, which sits in another label on screen.
+            lblResult[i]->setAccessibleName(QLatin1String(row.caption) + QStringLiteral(": ") +
+                                            value);
+        }
+        if (!row.wraps()) {
             lblResult[i]->adjustSize();
         }
     }
-    // Only the picture shown is decoded; without a sign (or if its picture
-    // cannot be read) the design-time Dog stays.
-    QPixmap picture = signPicture(record_.SignNumber);
+    showSignPicture();
+}
+
+void frmPeachBlossomResult::showSignPicture() {
+    // Only the picture shown is decoded, at the screen's pixel density;
+    // without a sign (or if its picture cannot be read) the design-time Dog stays.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture = signPicture(record_.SignNumber, picSign->size(), ratio);
+    int shown = record_.SignNumber;
     if (picture.isNull()) {
-        picture = signPicture(kDesignTimeSign);
+        picture = signPicture(kDesignTimeSign, picSign->size(), ratio);
+        shown = kDesignTimeSign;
     }
     picSign->setPixmap(picture);
+    const std::string_view animal = engine::kAnimals[static_cast<std::size_t>(shown - 1)];
+    picSign->setAccessibleName(QStringLiteral("Chinese Sign picture"));
+    picSign->setAccessibleDescription(
+        QStringLiteral("A %1 drawn in white on a purple disc")
+            .arg(QLatin1String(animal.data(), static_cast<qsizetype>(animal.size()))));
 }
 
 void frmPeachBlossomResult::cmdBack_Click() {
@@ -263,7 +232,9 @@ void frmPeachBlossomResult::cmdExit_Click() {
     close();
 }
 
-void frmPeachBlossomResult::cmdPrint_Click() {
+void frmPeachBlossomResult::cmdPrint_Click() {}
+
+void frmPeachBlossomResult::mnuPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     if (!printers_.choose(printer, this)) {
         return;

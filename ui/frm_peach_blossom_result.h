@@ -57,7 +57,10 @@ public:
 public slots:
     void cmdBack_Click();
     void cmdExit_Click();
+    // The hidden button: does nothing, so Enter on a fresh reading prints nothing.
     void cmdPrint_Click();
+    // Prints the reading on one page, after the print dialog.
+    void mnuPrint_Click();
     void mnuAbout_Click();
 
 signals:
@@ -74,6 +77,7 @@ private:
     void createControls();
     void createMenus();
     void load();
+    void showSignPicture();
 
     const engine::ReadingRecord& record_;
     PrinterChooser& printers_;

@@ -2,12 +2,19 @@
 
 #include <QLabel>
 
-// A label that opens a web page: underlined, coloured, with a hand pointer,
-// and one clicked() per single click released over it.
+// A label that opens a web page: underlined, coloured, with a hand pointer.
+// One clicked() per single left click released over it, and on Enter or
+// Space when it has the keyboard focus, which only Tab gives it, so a mouse
+// click never moves the focus. Assistive technology sees a link with a
+// press action.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    LinkLabel(const QString& text, QRgb color, bool bold, QWidget* parent = nullptr);
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+    // Of two links sharing one place, the one in front is seen, clicked and
+    // reached with Tab; the one behind is out of the tab order.
+    static void bringToFront(LinkLabel* front, LinkLabel* behind);
 
 signals:
     void clicked();
@@ -16,6 +23,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

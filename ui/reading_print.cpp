@@ -1,6 +1,7 @@
 #include "reading_print.h"
 
 #include "reading_record.h"
+#include "result_rows.h"
 #include "sign_pictures.h"
 #include "window_look.h"
 
@@ -24,31 +25,6 @@ constexpr qreal kTextPoints = 10;
 QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
-
-struct Row {
-    const char* caption; // null: a paragraph across the page
-    const std::string engine::ReadingRecord::*field;
-    bool besidePicture;
-};
-
-// The result window's rows, in its order and with its captions. The profile
-// rows from "Ruling Planet" on sit beside the picture, as in the window.
-constexpr std::array<Row, 14> kRows{{
-    {"Chinese Sign", &engine::ReadingRecord::Animal, false},
-    {"Romance Direction", &engine::ReadingRecord::RomanceDirection, false},
-    {"Peach Blossom Advice", &engine::ReadingRecord::PeachBlossomAdvice, false},
-    {"Chinese Element", &engine::ReadingRecord::Element, false},
-    {nullptr, &engine::ReadingRecord::ElementText, false},
-    {"Ruling Planet", &engine::ReadingRecord::RulingPlanet, true},
-    {"Most Compatible", &engine::ReadingRecord::MostCompatible, true},
-    {"Least Compatible", &engine::ReadingRecord::LeastCompatible, true},
-    {"Favourable Seasons", &engine::ReadingRecord::FavourableSeason, true},
-    {"Favourable Month", &engine::ReadingRecord::FavourableMonth, true},
-    {"Lucky Color", &engine::ReadingRecord::LuckyColor, true},
-    {"GemStone", &engine::ReadingRecord::GemStone, true},
-    {"Energy", &engine::ReadingRecord::Energy, true},
-    {"Famous People", &engine::ReadingRecord::FamousPeople, true},
-}};
 
 constexpr int kWrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
@@ -78,10 +54,10 @@ public:
         y += line * 1.2;
 
         qreal captionWidth = 0;
-        for (const Row& row : kRows) {
+        for (const ResultRow& row : kResultRows) {
             if (row.caption) {
-                captionWidth =
-                    std::max(captionWidth, captionMetrics.horizontalAdvance(row.caption));
+                captionWidth = std::max(
+                    captionWidth, captionMetrics.horizontalAdvance(QLatin1String(row.caption)));
             }
         }
         const qreal valueX = captionWidth + line * 1.5;
@@ -93,18 +69,18 @@ public:
         const qreal pictureGap = picture_.isNull() ? 0 : line;
         qreal pictureTop = -1;
 
-        for (const Row& row : kRows) {
+        for (const ResultRow& row : kResultRows) {
             const QString value = text(record_.*row.field);
             if (!row.caption) {
                 y += block(QRectF(0, y, width, 0), value, valueFont, look::kDarkPurple);
                 y += rowGap * 2;
                 continue;
             }
-            if (row.besidePicture && pictureTop < 0) {
+            if (besidePicture(row) && pictureTop < 0) {
                 pictureTop = y;
             }
-            const qreal right = row.besidePicture ? width - pictureSide - pictureGap : width;
-            block(QRectF(0, y, valueX, 0), row.caption, captionFont, look::kPurple);
+            const qreal right = besidePicture(row) ? width - pictureSide - pictureGap : width;
+            block(QRectF(0, y, valueX, 0), QLatin1String(row.caption), captionFont, look::kPurple);
             y += block(QRectF(valueX, y, right - valueX, 0), value, valueFont, look::kDarkPurple);
             y += rowGap;
         }

@@ -1,7 +1,5 @@
 #include "sign_pictures.h"
 
-#include "window_look.h"
-
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
@@ -43,7 +41,6 @@ QPixmap signPicture(int position, QSize logicalSize, qreal devicePixelRatio) {
     const QSize deviceSize(std::max(1, qRound(logicalSize.width() * devicePixelRatio)),
                            std::max(1, qRound(logicalSize.height() * devicePixelRatio)));
 
-    look::ensureResources();
     const auto key = kSignPictureKeys[static_cast<std::size_t>(position - 1)];
     // Named as JPEG: left to guess, the reader would load every image plugin.
     const QImage source(QStringLiteral(":/signs/") +

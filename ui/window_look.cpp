@@ -1,35 +1,38 @@
 #include "window_look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGridLayout>
 #include <QImage>
+#include <QMainWindow>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
-static void registerUiResources() {
-    Q_INIT_RESOURCE(ui_resources);
-}
+#include <algorithm>
+#include <cmath>
 
 namespace look {
 
-void ensureResources() {
-    static const bool registered = (registerUiResources(), true);
-    (void)registered;
-}
+namespace {
+// WCAG 2.1 AA for normal text.
+constexpr double kMinimumContrast = 4.5;
+constexpr QRgb kDesignedTextColours[] = {kLinkBlue, kDarkPurple, kPurple, kOliveGreen, kInputText};
+} // namespace
 
 QIcon programIcon() {
     // Decoded once: every result and about window asks for it again.
     static QIcon* icon = nullptr;
     if (!icon) {
-        ensureResources();
         icon = new QIcon;
         for (const char* size : {"32", "64", "128", "256"}) {
             // Named as PNG: left to guess the format, the reader would first load
             // every image plugin (JPEG, GIF, SVG, ...) to ask each one.
-            icon->addPixmap(QPixmap::fromImage(
-                QImage(QStringLiteral(":/icon/%1.png").arg(QLatin1String(size)), "PNG")));
+            icon->addPixmap(QPixmap::fromImage(QImage(
+                QStringLiteral(":/icon/qyamoretchart-%1.png").arg(QLatin1String(size)), "PNG")));
         }
         // Pixmaps must not outlive the application.
         qAddPostRoutine([] {
@@ -67,17 +70,100 @@ QFont font(qreal pointSize, bool bold, bool underline) {
     return f;
 }
 
-void applyWindowLook(QWidget* window, QSize clientSize) {
-    ensureResources();
-    window->setWindowTitle(kWindowCaption);
-    window->setFont(font());
+// The design font's text width (regular and bold) and line height at 8.25 pt
+// and 96 dpi: DejaVu Sans, measured with a sample of mixed case and digits.
+constexpr qreal kDesignSampleWidth = 617.3;
+constexpr qreal kDesignSampleWidthBold = 689.4;
+constexpr qreal kDesignLineHeight = 12.8;
+
+qreal layoutScaleFor(const QFont& base) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const QString family = QFontInfo(base).family();
+    const bool designFamily =
+        family.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) == 0 ||
+        family.compare(QLatin1String("DejaVu Sans"), Qt::CaseInsensitive) == 0;
+    if (designFamily && qFuzzyCompare(dpi, 96.0)) {
+        return 1.0; // exactly as designed, whatever the hinting of this machine
+    }
+    const QString sample = QStringLiteral("The quick brown fox jumps over the lazy dog. "
+                                          "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG 0123456789");
+    QFont bold = base;
+    bold.setBold(true);
+    const QFontMetricsF regular(base);
+    const qreal growth =
+        std::max({regular.horizontalAdvance(sample) / kDesignSampleWidth,
+                  QFontMetricsF(bold).horizontalAdvance(sample) / kDesignSampleWidthBold,
+                  regular.height() / kDesignLineHeight});
+    // A smaller font fits the design as it is; it is never shrunk.
+    return std::max(1.0, growth);
+}
+
+qreal layoutScale() {
+    static const qreal scale = layoutScaleFor(font());
+    return scale;
+}
+
+static double luminance(QColor c) {
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrastRatio(QColor a, QColor b) {
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+QPalette windowPalette(const QPalette& system) {
+    const QColor background = system.color(QPalette::Base);
+    const bool readable =
+        std::all_of(std::begin(kDesignedTextColours), std::end(kDesignedTextColours),
+                    [&](QRgb text) { return contrastRatio(text, background) >= kMinimumContrast; });
+    QPalette palette = system;
+    if (!readable) {
+        // The designed colours were chosen for a light window: give them one,
+        // with dark text on light fields and buttons.
+        palette = QPalette(QColor(240, 240, 240));
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        palette.setColor(QPalette::PlaceholderText, QColor(110, 110, 110));
+    }
     // The windows were designed on the system window colour (the colour of
     // text areas), not the greyer dialog face.
-    QPalette palette = window->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Base));
-    window->setPalette(palette);
+    return palette;
+}
+
+QWidget* applyWindowLook(QWidget* window, QSize clientSize) {
+    window->setWindowTitle(kWindowCaption);
+    window->setFont(font());
+    window->setPalette(windowPalette(QApplication::palette()));
     window->setAutoFillBackground(true);
-    window->setFixedSize(clientSize);
+
+    QWidget* host = window;
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(window)) {
+        host = new QWidget(mainWindow);
+        mainWindow->setCentralWidget(host);
+    }
+    auto* client = new QWidget(host);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(clientSize);
+    auto* layout = new QGridLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(client, 0, 0, Qt::AlignCenter);
+
+    // A Wayland compositor may maximise any window and ends the connection of
+    // one that keeps another size, so there the window only has a minimum.
+    const bool compositorSizes =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    window->layout()->setSizeConstraint(compositorSizes ? QLayout::SetMinimumSize
+                                                        : QLayout::SetFixedSize);
+    window->layout()->activate();
+    return client;
 }
 
 void setTextColor(QWidget* widget, QRgb color) {

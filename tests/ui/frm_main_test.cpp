@@ -75,8 +75,9 @@ TEST_F(MainWindow, ListsAcceptOnlyTheirEntries) {
     }
 }
 
-TEST_F(MainWindow, TabOrderRunsFromNameThroughTheListsToTheButton) {
-    QWidget* expected[] = {window->cboDate, window->cboMonth, window->cboYear, window->cmdProceed,
+TEST_F(MainWindow, TabOrderRunsFromNameThroughTheListsToTheButtonThenTheLinksInFront) {
+    QWidget* expected[] = {window->cboDate,    window->cboMonth, window->cboYear,
+                           window->cmdProceed, window->Label14,  window->lblCobrand,
                            window->txtName};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,0 +1,130 @@
+#include "form.h"
+
+#include "link_label.h"
+#include "window_look.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace form {
+
+namespace {
+
+// Fifteen twips to the pixel at 96 dots per inch, rounded to the nearest pixel.
+int unitPixels(int value, Unit unit) {
+    if (unit == Unit::Pixels) {
+        return value;
+    }
+    return (value >= 0 ? value + 7 : value - 7) / 15;
+}
+
+Qt::Alignment alignment(unsigned style) {
+    Qt::Alignment align = (style & CentreH) ? Qt::AlignHCenter : Qt::AlignLeft;
+    align |= (style & CentreV) ? Qt::AlignVCenter : Qt::AlignTop;
+    return align;
+}
+
+QWidget* create(const Control& c, QWidget* parent) {
+    switch (c.kind) {
+    case Kind::Label:
+        return new QLabel(c.text, parent);
+    case Kind::Link:
+        return new LinkLabel(c.text, parent);
+    case Kind::GroupBox:
+        return new QGroupBox(c.text, parent);
+    case Kind::Frame: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        return frame;
+    }
+    case Kind::TextBox:
+        return new QLineEdit(c.text, parent);
+    case Kind::List:
+        return new QComboBox(parent);
+    case Kind::Button: {
+        auto* button = new QPushButton(c.text, parent);
+        // Enter presses the focused button, as buttons do on Windows.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case Kind::Picture:
+        return new QLabel(parent);
+    case Kind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    }
+    return new QWidget(parent);
+}
+
+} // namespace
+
+int toPixels(int value, Unit unit) {
+    const qreal scale = look::layoutScale();
+    const int pixels = unitPixels(value, unit);
+    return scale == 1.0 ? pixels : static_cast<int>(std::lround(pixels * scale));
+}
+
+QRect toPixels(const QRect& rect, Unit unit) {
+    const auto size = [unit](int extent) {
+        return extent == kFitText ? kFitText : toPixels(extent, unit);
+    };
+    return {toPixels(rect.x(), unit), toPixels(rect.y(), unit), size(rect.width()),
+            size(rect.height())};
+}
+
+Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
+    std::vector<std::pair<int, QWidget*>> tabChain;
+    for (const Control& c : design.controls) {
+        QWidget* parent = c.parent ? widget(c.parent) : client;
+        QWidget* w = create(c, parent);
+        w->setObjectName(QLatin1String(c.name));
+        w->setFont(look::font(c.points, c.style & Bold, c.style & Underline));
+        if (c.colour != kSystemColour) {
+            look::setTextColor(w, c.colour);
+        }
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(alignment(c.style));
+            label->setWordWrap(c.style & Wrap);
+            label->setAutoFillBackground(c.style & Opaque);
+        }
+        if (!c.accessibleName.isEmpty()) {
+            w->setAccessibleName(c.accessibleName);
+        }
+
+        const QRect r = pixels(c.rect);
+        if (r.width() == kFitText) {
+            w->move(r.topLeft());
+            w->adjustSize();
+        } else {
+            w->setGeometry(r);
+        }
+        if (c.tab >= 0) {
+            tabChain.emplace_back(c.tab, w);
+        }
+        widgets_.emplace(c.name, w);
+    }
+
+    std::sort(tabChain.begin(), tabChain.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabChain.size(); ++i) {
+        QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+    }
+}
+
+QWidget* Form::widget(std::string_view name) const {
+    const auto found = widgets_.find(name);
+    Q_ASSERT_X(found != widgets_.end(), "Form::widget", "no control of that name in the design");
+    return found != widgets_.end() ? found->second : nullptr;
+}
+
+} // namespace form
