@@ -31,6 +31,21 @@ struct CloseKey {
     QDialog::DialogCode result;
 };
 
+std::string keyName(Qt::Key key) {
+    switch (key) {
+    case Qt::Key_Return:
+        return "Return";
+    case Qt::Key_Enter:
+        return "Enter";
+    default:
+        return "Escape";
+    }
+}
+
+void PrintTo(const CloseKey& k, std::ostream* out) {
+    *out << keyName(k.key);
+}
+
 class AboutBoxKeys : public testing::TestWithParam<CloseKey> {};
 
 // The box is exec()'d over a parent, as the result window does it.
@@ -59,14 +74,7 @@ INSTANTIATE_TEST_SUITE_P(EnterAndEscape, AboutBoxKeys,
                                          CloseKey{Qt::Key_Enter, QDialog::Accepted},
                                          CloseKey{Qt::Key_Escape, QDialog::Rejected}),
                          [](const testing::TestParamInfo<CloseKey>& info) {
-                             switch (info.param.key) {
-                             case Qt::Key_Return:
-                                 return std::string("Return");
-                             case Qt::Key_Enter:
-                                 return std::string("Enter");
-                             default:
-                                 return std::string("Escape");
-                             }
+                             return keyName(info.param.key);
                          });
 
 TEST(AboutBox, OK_click_closes_the_box_and_leaves_the_owner_open) {
@@ -99,6 +107,10 @@ struct LinkCase {
     const char* control;
     Link link;
 };
+
+void PrintTo(const LinkCase& c, std::ostream* out) {
+    *out << c.control;
+}
 
 class AboutBoxLinks : public testing::TestWithParam<LinkCase> {};
 

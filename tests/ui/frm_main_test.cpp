@@ -76,9 +76,8 @@ TEST_F(MainWindow, ListsAcceptOnlyTheirEntries) {
 }
 
 TEST_F(MainWindow, TabOrderRunsFromNameThroughTheListsToTheButtonThenTheLinksInFront) {
-    QWidget* expected[] = {window->cboDate,    window->cboMonth, window->cboYear,
-                           window->cmdProceed, window->Label14,  window->lblCobrand,
-                           window->txtName};
+    QWidget* expected[] = {window->cboDate, window->cboMonth,   window->cboYear, window->cmdProceed,
+                           window->Label14, window->lblCobrand, window->txtName};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
@@ -110,6 +109,18 @@ struct Rejection {
     int year;
     const char* message; // nullptr: accepted
 };
+
+// "Li_29_February_1961", "empty_name_31_April_1975": who, and the date as picked.
+std::string caseName(const Rejection& c) {
+    const std::string who = *c.name == '\0' ? "empty_name" : *c.name == ' ' ? "blank_name" : c.name;
+    return who + '_' + std::to_string(c.dayPosition + 1) + '_' +
+           std::string(engine::kMonthNames[static_cast<std::size_t>(c.monthPosition)]) + '_' +
+           std::to_string(c.year);
+}
+
+void PrintTo(const Rejection& c, std::ostream* out) {
+    *out << caseName(c);
+}
 
 class ValidateDetails : public MainWindow, public testing::WithParamInterface<Rejection> {};
 
@@ -148,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rejection{"Li", 30, 3, 1990, kThirty}, Rejection{"Li", 30, 5, 1990, kThirty},
         Rejection{"Li", 30, 8, 1990, kThirty}, Rejection{"Li", 30, 10, 1990, kThirty},
         Rejection{"Li", 29, 3, 1990, nullptr}, Rejection{"Li", 30, 4, 1990, nullptr},
-        Rejection{"Li", 30, 0, 2008, nullptr}, Rejection{"Li", 30, 11, 2008, nullptr}));
+        Rejection{"Li", 30, 0, 2008, nullptr}, Rejection{"Li", 30, 11, 2008, nullptr}),
+    [](const testing::TestParamInfo<Rejection>& info) { return caseName(info.param); });
 
 TEST_F(MainWindow, ReadingStoresTheInputFillsTheRecordAndClosesWithoutEndingTheProgram) {
     QSignalSpy ready(window.data(), &frmMain::readingReady);
@@ -247,11 +259,20 @@ TEST_F(MainWindow, BannerChoiceActsOnTheWindowThatExists) {
     EXPECT_FALSE(fullBrandInFront(*window));
 }
 
-class HostileName : public MainWindow, public testing::WithParamInterface<QString> {};
+struct Hostile {
+    const char* name;
+    QString text;
+};
+
+void PrintTo(const Hostile& h, std::ostream* out) {
+    *out << h.name;
+}
+
+class HostileName : public MainWindow, public testing::WithParamInterface<Hostile> {};
 
 TEST_P(HostileName, IsTakenAsTextAndGivesAReading) {
     QSignalSpy ready(window.data(), &frmMain::readingReady);
-    window->txtName->setText(GetParam());
+    window->txtName->setText(GetParam().text);
     QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
     EXPECT_EQ(ready.count(), 1);
     // Stored as typed, less the outer blanks, as UTF-8.
@@ -263,10 +284,13 @@ TEST_P(HostileName, IsTakenAsTextAndGivesAReading) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, HostileName,
-    testing::Values(QString(10000, QChar('x')),
-                    QString::fromUtf8("a\tb\x01\x7f"
-                                      "c\r\n"),
-                    QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d \xe2\x80\x8f"
-                                      "\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7"),
-                    QString::fromUtf8("\xf0\x9f\x8c\xb8 Mei \xf0\x9f\x90\x87\xe2\x80\x8d"),
-                    QString::fromUtf8("%s%n%x {0} <b>bold</b> &amp; \\\"")));
+    testing::Values(
+        Hostile{"ten_thousand_letters", QString(10000, QChar('x'))},
+        Hostile{"control_characters", QString::fromUtf8("a\tb\x01\x7f"
+                                                        "c\r\n")},
+        Hostile{"right_to_left", QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d \xe2\x80\x8f"
+                                                   "\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7")},
+        Hostile{"emoji_and_joiner",
+                QString::fromUtf8("\xf0\x9f\x8c\xb8 Mei \xf0\x9f\x90\x87\xe2\x80\x8d")},
+        Hostile{"format_and_markup", QString::fromUtf8("%s%n%x {0} <b>bold</b> &amp; \\\"")}),
+    [](const testing::TestParamInfo<Hostile>& info) { return std::string(info.param.name); });

@@ -40,7 +40,7 @@ engine::ReadingRecord readingFor(int sign) {
     record.Month = "November";
     record.Year = "1977";
     engine::ChineseZodiacDescription(record, kElements[static_cast<std::size_t>(sign - 1) % 5],
-                             kAnimals[static_cast<std::size_t>(sign - 1)]);
+                                     kAnimals[static_cast<std::size_t>(sign - 1)]);
     return record;
 }
 
@@ -344,7 +344,8 @@ TEST_F(ResultWindowTest, hidden_print_button_has_the_focus_when_the_window_opens
     EXPECT_TRUE(window->cmdBack->hasFocus());
 }
 
-TEST_F(ResultWindowTest, enter_on_a_freshly_opened_window_presses_the_hidden_print_and_nothing_happens) {
+TEST_F(ResultWindowTest,
+       enter_on_a_freshly_opened_window_presses_the_hidden_print_and_nothing_happens) {
     const engine::ReadingRecord record = readingFor(5);
     auto* window = openShownAndActive(record);
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
@@ -441,6 +442,10 @@ struct WebCommand {
     Link link;
 };
 
+void PrintTo(const WebCommand& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ResultWindowWebCommand : public ResultWindowTest,
                                public testing::WithParamInterface<WebCommand> {};
 
@@ -496,6 +501,10 @@ struct Leave {
     const char* name;
     std::function<void(frmPeachBlossomResult&)> run;
 };
+
+void PrintTo(const Leave& l, std::ostream* out) {
+    *out << l.name;
+}
 
 class ResultWindowBack : public ResultWindowTest, public testing::WithParamInterface<Leave> {};
 
