@@ -1,20 +1,45 @@
 #!/usr/bin/env bash
 # Start-up of the program against the floor program, under one private Xvfb:
-#   bench/startup_bench.sh [build-dir]        (default build-bench; RUNS=31)
-# Runs alternate program, floor, program, floor, ...; the first run of each
-# is a warm-up and is not counted. Every run gets a fresh HOME,
-# XDG_CONFIG_HOME and XDG_RUNTIME_DIR (mode 0700), so the program always
-# meets a first start: no settings, no lock. HOME and XDG_CONFIG_HOME lie on
-# the disk as a home folder does; XDG_RUNTIME_DIR lies on tmpfs (/dev/shm)
-# as /run/user/<uid> does on a desktop. map_watch (map_watch.cpp) times
-# each run from fork to the X server mapping the window titled
-# "QY Amoret Chart v1.0", and to the first drawing into it, and reads the
-# peak resident memory (VmHWM) before it ends the program.
+#   bench/startup_bench.sh [build-dir]        (default build-bench)
+# Environment:
+#   MODE=warm   (default) the files the programs read stay in the page cache
+#   MODE=cold   the page cache is dropped (sync; echo 3 > /proc/sys/vm/drop_caches)
+#               before every run; needs root, and is skipped with a message
+#               where the cache cannot be dropped
+#   START=first (default) every run meets a first start: no settings, no lock
+#   START=later every run but the warm-up finds the settings file that the
+#               warm-up wrote, as every start after the first does
+#   RUNS=<n>    runs per program, the first a warm-up that is not counted
+#               (default 31 warm, 11 cold)
+# Runs alternate program, floor, program, floor, ... Every run gets a fresh
+# XDG_RUNTIME_DIR (mode 0700) and, for a first start, a fresh HOME and
+# XDG_CONFIG_HOME. HOME and XDG_CONFIG_HOME lie on the disk as a home folder
+# does; XDG_RUNTIME_DIR lies on tmpfs (/dev/shm) as /run/user/<uid> does on
+# a desktop. map_watch (map_watch.cpp) times each run from fork to the X
+# server mapping the window titled "QY Amoret Chart v1.0", and to the first
+# drawing into it, and reads the peak resident memory (VmHWM) before it ends
+# the program.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
 build=${1:-build-bench}
-runs=${RUNS:-31}
+mode=${MODE:-warm}
+start=${START:-first}
+case "$mode" in
+warm) runs=${RUNS:-31} ;;
+cold) runs=${RUNS:-11} ;;
+*)
+    echo "startup_bench: MODE must be warm or cold" >&2
+    exit 2
+    ;;
+esac
+case "$start" in
+first | later) ;;
+*)
+    echo "startup_bench: START must be first or later" >&2
+    exit 2
+    ;;
+esac
 program=$build/shell/QYFreeAmoretChart
 floor=$build/bench/floor
 watch=$build/bench/map_watch
@@ -28,6 +53,17 @@ done
     echo "startup_bench: RUNS must be at least 2" >&2
     exit 2
 }
+
+drop_page_cache() {
+    sync && { echo 3 >/proc/sys/vm/drop_caches; } 2>/dev/null
+}
+if [ "$mode" = cold ]; then
+    if [ "$(id -u)" -ne 0 ] || ! drop_page_cache; then
+        echo "startup_bench: cold start skipped: dropping the page cache needs root" \
+            "(sync; echo 3 > /proc/sys/vm/drop_caches)"
+        exit 0
+    fi
+fi
 
 work=$(mktemp -d)
 runtime_root=$work
@@ -62,62 +98,93 @@ unset WAYLAND_DISPLAY SESSION_MANAGER
 
 one_run() { # label executable run-number
     local dir runtime line
-    dir=$(mktemp -d "$work/run.XXXXXX")
+    if [ "$start" = later ]; then
+        # One home per program for all its runs: the warm-up's first start
+        # writes the settings that the counted runs read.
+        dir=$work/home-$1
+        [ -d "$dir" ] || mkdir -m 0700 "$dir" "$dir/home" "$dir/config"
+    else
+        dir=$(mktemp -d "$work/run.XXXXXX")
+        mkdir -m 0700 "$dir/home" "$dir/config"
+    fi
     runtime=$(mktemp -d "$runtime_root/run.XXXXXX")
-    mkdir -m 0700 "$dir/home" "$dir/config"
     chmod 0700 "$runtime"
+    [ "$mode" = warm ] || drop_page_cache
     if line=$(HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$runtime" \
         "$watch" -- "$2" 2>>"$work/errors"); then
-        [ "$3" -eq 0 ] || echo "$1 $line" >>"$work/results"
+        [ "$3" -eq 0 ] || echo "$1 $3 $line" >>"$work/results"
     else
-        echo "$1 failed" >>"$work/results"
+        echo "$1 $3 failed" >>"$work/results"
     fi
-    rm -rf "$dir" "$runtime"
+    [ "$start" = later ] || rm -rf "$dir"
+    rm -rf "$runtime"
 }
 
-echo "startup_bench: Xvfb on $DISPLAY, $runs runs each (first one a warm-up), interleaved"
+echo "startup_bench: $mode, $start start; Xvfb on $DISPLAY;" \
+    "$runs runs each (first one a warm-up), interleaved"
 for ((i = 0; i < runs; i++)); do
     one_run program "$program" "$i"
     one_run floor "$floor" "$i"
 done
 
-python3 - "$work/results" <<'EOF'
+python3 - "$work/results" "$mode" "$start" <<'PYTHON'
+import random
 import statistics
 import sys
 
-rows = {"program": [], "floor": []}
+path, mode, start = sys.argv[1:4]
+runs = {"program": {}, "floor": {}}
 failed = {"program": 0, "floor": 0}
-for line in open(sys.argv[1]):
-    label, *values = line.split()
+for line in open(path):
+    label, run, *values = line.split()
     if values == ["failed"]:
         failed[label] += 1
     else:
-        rows[label].append(tuple(float(v) for v in values))
+        runs[label][int(run)] = tuple(float(v) for v in values)
+for label in runs:
+    if not runs[label]:
+        sys.exit(f"startup_bench: no successful {label} run")
 
 
 def quartiles(values):
+    if len(values) < 2:
+        return values[0], values[0], values[0]
     q = statistics.quantiles(values, n=4, method="inclusive")
     return q[0], statistics.median(values), q[2]
 
 
-med = {}
-print(f"{'':20}{'mapped ms':>26}{'first frame ms':>26}{'peak RSS MiB':>16}")
-print(f"{'':20}{'p25  median   p75':>26}{'p25  median   p75':>26}{'median':>16}")
+columns = ("mapped ms", "first frame ms", "peak RSS MiB")
+scale = (1.0, 1.0, 1 / 1024)
+print(f"{'':20}" + "".join(f"{c:>26}" for c in columns))
+print(f"{'':20}" + f"{'p25  median   p75':>26}" * 3)
 for label, name in (("program", "QYFreeAmoretChart"), ("floor", "floor")):
-    data = rows[label]
-    if len(data) < 1:
-        sys.exit(f"startup_bench: no successful {label} run")
-    mapped = quartiles([d[0] for d in data])
-    frame = quartiles([d[1] for d in data if d[1] >= 0])
-    rss = statistics.median(d[2] for d in data) / 1024
-    med[label] = (mapped[1], frame[1], rss)
-    print(f"{name:20}{mapped[0]:10.1f}{mapped[1]:8.1f}{mapped[2]:8.1f}"
-          f"{frame[0]:10.1f}{frame[1]:8.1f}{frame[2]:8.1f}{rss:16.1f}"
-          f"   ({len(data)} runs, {failed[label]} failed)")
-p, f = med["program"], med["floor"]
-print(f"ratio program/floor: mapped {p[0] / f[0]:.3f}, first frame {p[1] / f[1]:.3f}, "
-      f"peak memory {p[2] / f[2]:.3f}")
-EOF
+    data = list(runs[label].values())
+    row = f"{name:20}"
+    for k in range(3):
+        q = quartiles([d[k] * scale[k] for d in data if d[k] >= 0])
+        row += f"{q[0]:10.1f}{q[1]:8.1f}{q[2]:8.1f}"
+    print(row + f"   ({len(data)} runs, {failed[label]} failed)")
+
+# The ratio of the medians, with a 95 % interval from resampling the pairs
+# of neighbouring runs (bootstrap), so that a burst of load elsewhere on the
+# machine weighs on both sides of a pair alike.
+pairs = sorted(set(runs["program"]) & set(runs["floor"]))
+rng = random.Random(16)
+summary = []
+for k, name in enumerate(("mapped", "first frame", "peak memory")):
+    ok = [i for i in pairs if runs["program"][i][k] >= 0 and runs["floor"][i][k] >= 0]
+    if not ok:
+        continue
+
+    def ratio(sample):
+        return (statistics.median(runs["program"][i][k] for i in sample) /
+                statistics.median(runs["floor"][i][k] for i in sample))
+
+    boot = sorted(ratio(rng.choices(ok, k=len(ok))) for _ in range(2000))
+    summary.append(f"{name} {ratio(ok):.3f} ({boot[49]:.2f}-{boot[1949]:.2f})")
+print(f"ratio program/floor, {mode} {start} start, median (95 % interval): " +
+      ", ".join(summary))
+PYTHON
 if [ -s "$work/errors" ]; then
     echo "startup_bench: messages from the runs:"
     sort "$work/errors" | uniq -c | head -20
