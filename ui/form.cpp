@@ -74,11 +74,25 @@ int toPixels(int value, Unit unit) {
 }
 
 QRect toPixels(const QRect& rect, Unit unit) {
-    const auto size = [unit](int extent) {
-        return extent == kFitText ? kFitText : toPixels(extent, unit);
+    const qreal scale = look::layoutScale();
+    const int left = unitPixels(rect.x(), unit);
+    const int top = unitPixels(rect.y(), unit);
+    if (scale == 1.0) {
+        const auto size = [unit](int extent) {
+            return extent == kFitText ? kFitText : unitPixels(extent, unit);
+        };
+        return {left, top, size(rect.width()), size(rect.height())};
+    }
+    // Scaled by edges, not by sizes, so that controls designed edge to edge
+    // stay edge to edge whatever the rounding.
+    const auto edge = [scale](int designPixels) {
+        return static_cast<int>(std::lround(designPixels * scale));
     };
-    return {toPixels(rect.x(), unit), toPixels(rect.y(), unit), size(rect.width()),
-            size(rect.height())};
+    const auto size = [&](int origin, int extent) {
+        return extent == kFitText ? kFitText
+                                  : edge(origin + unitPixels(extent, unit)) - edge(origin);
+    };
+    return {edge(left), edge(top), size(left, rect.width()), size(top, rect.height())};
 }
 
 Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
@@ -101,7 +115,11 @@ Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
             w->setAccessibleName(c.accessibleName);
         }
 
-        const QRect r = pixels(c.rect);
+        QRect r = pixels(c.rect);
+        if (c.kind == Kind::Picture) {
+            // A picture keeps its proportions; only its corner follows the edges.
+            r.setSize({pixels(c.rect.width()), pixels(c.rect.height())});
+        }
         if (r.width() == kFitText) {
             w->move(r.topLeft());
             w->adjustSize();

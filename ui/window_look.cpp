@@ -72,9 +72,19 @@ QFont font(qreal pointSize, bool bold, bool underline) {
 
 // The design font's text width (regular and bold) and line height at 8.25 pt
 // and 96 dpi: DejaVu Sans, measured with a sample of mixed case and digits.
+// Heights are whole pixels, as labels lay their lines out.
 constexpr qreal kDesignSampleWidth = 617.3;
 constexpr qreal kDesignSampleWidthBold = 689.4;
-constexpr qreal kDesignLineHeight = 12.8;
+constexpr int kDesignLineHeight = 13;
+// Scales come in sixteenths: the small excess absorbs the rounding of
+// positions, so rows designed edge to edge still clear each other.
+constexpr qreal kScaleStep = 16;
+
+// What one line of a label takes: some fonts space lines wider than their height.
+static int lineHeight(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return std::max(metrics.height(), metrics.lineSpacing());
+}
 
 qreal layoutScaleFor(const QFont& base) {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -90,13 +100,12 @@ qreal layoutScaleFor(const QFont& base) {
                                           "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG 0123456789");
     QFont bold = base;
     bold.setBold(true);
-    const QFontMetricsF regular(base);
     const qreal growth =
-        std::max({regular.horizontalAdvance(sample) / kDesignSampleWidth,
+        std::max({QFontMetricsF(base).horizontalAdvance(sample) / kDesignSampleWidth,
                   QFontMetricsF(bold).horizontalAdvance(sample) / kDesignSampleWidthBold,
-                  regular.height() / kDesignLineHeight});
+                  qreal(std::max(lineHeight(base), lineHeight(bold))) / kDesignLineHeight});
     // A smaller font fits the design as it is; it is never shrunk.
-    return std::max(1.0, growth);
+    return std::max(1.0, std::ceil(growth * kScaleStep) / kScaleStep);
 }
 
 qreal layoutScale() {

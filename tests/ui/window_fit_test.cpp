@@ -1,0 +1,203 @@
+// Every window with whatever base font and logical dpi the suite runs under:
+// each text fits its control and controls that should not overlap do not.
+// CTest runs this suite once per font family and dpi; QYAC_FIT_FAMILY names
+// the family that run expects, so a missing font cannot pass as another.
+#include "fakes.h"
+#include "frm_about.h"
+#include "frm_main.h"
+#include "frm_peach_blossom_result.h"
+#include "link_label.h"
+#include "sign_profiles.h"
+#include "window_look.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The reading with the most text: the longest element paragraph and the
+// longest list of famous people.
+engine::ReadingRecord longestReading() {
+    engine::ReadingRecord longest;
+    for (const char* element : {"Metal", "Water", "Wood", "Fire", "Earth"}) {
+        engine::ReadingRecord r;
+        engine::ChineseZodiacDescription(r, element, "Rat");
+        if (r.ElementText.size() > longest.ElementText.size()) {
+            longest.ElementText = r.ElementText;
+            longest.Element = r.Element;
+        }
+    }
+    const std::string paragraph = longest.ElementText;
+    const std::string element = longest.Element;
+    for (const char* sign : {"Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Goat",
+                             "Monkey", "Rooster", "Dog", "Pig"}) {
+        engine::ReadingRecord r;
+        engine::ChineseZodiacDescription(r, element, sign);
+        if (r.FamousPeople.size() > longest.FamousPeople.size()) {
+            longest = r;
+        }
+    }
+    longest.ElementText = paragraph;
+    return longest;
+}
+
+std::string nameOf(const QWidget* w) {
+    return w->objectName().toStdString();
+}
+
+// The text a label shows needs no more room than the label has.
+void expectTextFits(const QLabel* label) {
+    if (label->text().isEmpty()) {
+        return;
+    }
+    const QFontMetrics metrics(label->font());
+    const QRect room = label->contentsRect();
+    if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
+                                                  Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.height(), room.height()) << nameOf(label) << " loses wrapped lines";
+    } else {
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), room.width())
+            << nameOf(label) << " is cut at the right";
+        EXPECT_LE(metrics.height(), room.height()) << nameOf(label) << " is cut at the bottom";
+    }
+}
+
+void expectControlTextFits(const QWidget* w) {
+    const QFontMetrics metrics(w->font());
+    if (auto* button = qobject_cast<const QPushButton*>(w)) {
+        QString text = button->text();
+        text.remove(QLatin1Char('&'));
+        const int frame = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        EXPECT_LE(metrics.horizontalAdvance(text) + frame, button->width()) << nameOf(w);
+        EXPECT_LE(metrics.height() + 4, button->height()) << nameOf(w);
+    } else if (auto* list = qobject_cast<const QComboBox*>(w)) {
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+        }
+        const int arrow = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        EXPECT_LE(widest + arrow, list->width()) << nameOf(w) << " cuts an entry";
+        EXPECT_LE(metrics.height(), list->height()) << nameOf(w);
+    } else if (auto* box = qobject_cast<const QGroupBox*>(w)) {
+        EXPECT_LE(metrics.horizontalAdvance(box->title()), box->width()) << nameOf(w);
+    } else if (auto* edit = qobject_cast<const QLineEdit*>(w)) {
+        EXPECT_LE(metrics.height() + 2, edit->height()) << nameOf(w) << " cuts what is typed";
+    } else if (auto* label = qobject_cast<const QLabel*>(w)) {
+        expectTextFits(label);
+    }
+}
+
+// Children of one parent that are meant to share a place: the two banners.
+bool sharePlaceByDesign(const QWidget* a, const QWidget* b) {
+    return qobject_cast<const LinkLabel*>(a) && qobject_cast<const LinkLabel*>(b) &&
+           a->geometry() == b->geometry();
+}
+
+void expectNoOverlap(const QWidget* parent) {
+    QList<const QWidget*> shown;
+    for (const QObject* child : parent->children()) {
+        const auto* w = qobject_cast<const QWidget*>(child);
+        // The hidden Print button lies outside the client area by design.
+        if (w && !w->isWindow() && w->isVisibleTo(parent) &&
+            parent->rect().intersects(w->geometry())) {
+            shown << w;
+        }
+    }
+    for (int i = 0; i < shown.size(); ++i) {
+        for (int j = i + 1; j < shown.size(); ++j) {
+            if (!sharePlaceByDesign(shown[i], shown[j])) {
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << nameOf(shown[i]) << " overlaps " << nameOf(shown[j]);
+            }
+        }
+        expectNoOverlap(shown[i]);
+    }
+}
+
+void expectEverythingFits(QWidget* window) {
+    window->show();
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        expectControlTextFits(w);
+    }
+    expectNoOverlap(window->findChild<QWidget*>(QStringLiteral("client")));
+}
+
+class WindowFit : public testing::Test {
+protected:
+    void SetUp() override {
+        const QByteArray family = qgetenv("QYAC_FIT_FAMILY");
+        if (!family.isEmpty()) {
+            const QString drawn = QFontInfo(look::font()).family();
+            ASSERT_TRUE(drawn.startsWith(QString::fromUtf8(family)))
+                << drawn.toStdString() << " is drawn, not the font this run is meant to try";
+        }
+        const QByteArray dpi = qgetenv("QT_FONT_DPI");
+        if (!dpi.isEmpty()) {
+            ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), dpi.toDouble());
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(WindowFit, main_window) {
+    engine::ReadingRecord record;
+    FakePrompter prompter;
+    frmMain window(record, prompter);
+    expectEverythingFits(&window);
+}
+
+TEST_F(WindowFit, result_window_with_the_longest_reading) {
+    const engine::ReadingRecord record = longestReading();
+    FakePrinterChooser printers;
+    frmPeachBlossomResult window(record, printers);
+    expectEverythingFits(&window);
+    // The picture grows with the layout, so it keeps its place beside the rows.
+    EXPECT_EQ(window.picSign->pixmap().deviceIndependentSize().toSize(), window.picSign->size());
+}
+
+TEST_F(WindowFit, about_box) {
+    frmAbout about;
+    expectEverythingFits(&about);
+}
+
+TEST_F(WindowFit, design_font_at_96_dpi_keeps_the_designed_pixels) {
+    const QFontInfo drawn(look::font());
+    if (QGuiApplication::primaryScreen()->logicalDotsPerInchY() != 96 ||
+        drawn.family() != QLatin1String("DejaVu Sans")) {
+        GTEST_SKIP() << "not the design font at 96 dpi";
+    }
+    EXPECT_EQ(look::layoutScale(), 1.0);
+    engine::ReadingRecord record;
+    FakePrompter prompter;
+    frmMain window(record, prompter);
+    EXPECT_EQ(window.size(), QSize(506, 310));
+    EXPECT_EQ(window.cboMonth->geometry(), QRect(117, 46, 87, 21));
+}
+
+TEST_F(WindowFit, another_font_or_dpi_grows_the_whole_design_by_one_factor) {
+    const qreal scale = look::layoutScale();
+    EXPECT_GE(scale, 1.0);
+    engine::ReadingRecord record;
+    FakePrompter prompter;
+    frmMain window(record, prompter);
+    // Twips 7590 x 4650 are 506 x 310 pixels at the design font.
+    EXPECT_NEAR(window.width(), 506 * scale, 1);
+    EXPECT_NEAR(window.height(), 310 * scale, 1);
+    FakePrinterChooser printers;
+    frmPeachBlossomResult result(record, printers);
+    EXPECT_NEAR(result.picSign->width(), 200 * scale, 1);
+    EXPECT_EQ(result.picSign->width(), result.picSign->height());
+}
