@@ -26,10 +26,9 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 
-build=build-bench
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQYAC_BUILD_BENCH=ON -DQYAC_BUILD_TESTS=OFF \
-    >/dev/null
-cmake --build "$build" --parallel "$(nproc)" >/dev/null
+build=build-bench # the bench preset's folder (CMakePresets.json)
+cmake --preset bench >/dev/null
+cmake --build --preset bench --parallel "$(nproc)" >/dev/null
 
 echo "== Machine"
 echo "cpus: $(nproc), $(lscpu | sed -n 's/^Model name: *//p' | head -1)"
