@@ -88,7 +88,7 @@ int runApplication(Prompter& userPrompter) {
 
     LockFileInstanceGuard guard;
     ClockSeededRandom random;
-    IniSettingsStore settings(IniSettingsStore::executableBaseName());
+    UserSettingsStore settings(UserSettingsStore::executableBaseName());
     SystemClock clock;
     DesktopUrlOpener opener;
     WebLinks links(opener);

@@ -13,11 +13,12 @@ public:
     virtual bool write(const QString& section, const QString& key, const QString& value) = 0;
 };
 
-// An INI file in the user's configuration folder (~/.config/<name>.ini on
-// Linux), named after the running executable.
-class IniSettingsStore final : public SettingsStore {
+// The platform's own per-user store, named after the running executable: an
+// INI file in the user's configuration folder (~/.config/<name>.ini on Linux),
+// the registry on Windows (HKEY_CURRENT_USER\Software\<name>\<name>).
+class UserSettingsStore final : public SettingsStore {
 public:
-    explicit IniSettingsStore(QString applicationName);
+    explicit UserSettingsStore(QString applicationName);
     QString read(const QString& section, const QString& key) override;
     bool write(const QString& section, const QString& key, const QString& value) override;
 

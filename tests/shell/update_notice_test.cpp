@@ -40,7 +40,7 @@ protected:
     void remind() { RemindOfUpdate(store, clock, prompter, links); }
 
     QTemporaryDir config;
-    IniSettingsStore store{QStringLiteral("QYFreeAmoretChart")};
+    UserSettingsStore store{QStringLiteral("QYFreeAmoretChart")};
     FakeClock clock{kToday};
     FakePrompter prompter;
     FakeUrlOpener opener;
@@ -192,7 +192,7 @@ TEST_F(UpdateNotice, ReadOnlyConfigurationFolderIsNoFailure) {
 
 TEST_F(UpdateNotice, AnotherExecutableNameHasItsOwnSettings) {
     storeDate(kToday.addDays(-30));
-    IniSettingsStore other(QStringLiteral("RenamedCopy"));
+    UserSettingsStore other(QStringLiteral("RenamedCopy"));
     RemindOfUpdate(other, clock, prompter, links);
     EXPECT_TRUE(prompter.shown.empty()) << "a first start for the renamed copy";
     EXPECT_TRUE(QFileInfo::exists(iniPath("RenamedCopy")));
@@ -210,7 +210,7 @@ TEST_F(UpdateNotice, ScrambledKeyAndValueSurviveTheRealFile) {
     // A fresh store object reads it back from the file, not from a cache.
     EXPECT_EQ(
         UnscrambleSetting(
-            IniSettingsStore("QYFreeAmoretChart").read("Settings", ScrambleSetting("Duration"))),
+            UserSettingsStore("QYFreeAmoretChart").read("Settings", ScrambleSetting("Duration"))),
         "2026-12-08");
 }
 
