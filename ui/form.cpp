@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "accessibility.h"
 #include "link_label.h"
 #include "window_look.h"
 
@@ -96,6 +97,7 @@ QRect toPixels(const QRect& rect, Unit unit) {
 }
 
 Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
+    accessibility::install();
     std::vector<std::pair<int, QWidget*>> tabChain;
     for (const Control& c : design.controls) {
         QWidget* parent = c.parent ? widget(c.parent) : client;

@@ -1,50 +1,14 @@
 #include "link_label.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-namespace {
-
-// Presents the label as a link whose default action opens it.
-class LinkLabelAccessible final : public QAccessibleWidget {
-public:
-    explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return static_cast<const QLabel*>(widget())->text();
-        }
-        return QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.linked = true;
-        return s;
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override {
-        if (name == pressAction()) {
-            emit static_cast<LinkLabel*>(widget())->clicked();
-        }
-    }
-};
-
-QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType()) {
-        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
-    }
-    return nullptr;
-}
-
-} // namespace
-
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    static const bool factoryInstalled = (QAccessible::installFactory(linkLabelAccessible), true);
-    Q_UNUSED(factoryInstalled);
+    accessibility::install();
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
@@ -104,5 +68,7 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
     option.initFrom(this);
     option.rect = rect();
     option.backgroundColor = palette().color(backgroundRole());
+    // Only Tab and Shift+Tab focus a link, so the frame always shows.
+    option.state |= QStyle::State_KeyboardFocusChange;
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

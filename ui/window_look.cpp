@@ -121,7 +121,10 @@ static double luminance(QColor c) {
 }
 
 double contrastRatio(QColor a, QColor b) {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    const double dark = std::min(la, lb);
+    const double light = std::max(la, lb);
     return (light + 0.05) / (dark + 0.05);
 }
 

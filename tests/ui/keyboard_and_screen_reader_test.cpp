@@ -1,0 +1,241 @@
+// The program as a keyboard or screen-reader user meets it: what the
+// accessibility tree announces, where Tab goes, what Enter and Space do.
+#include "fakes.h"
+#include "frm_about.h"
+#include "frm_main.h"
+#include "frm_peach_blossom_result.h"
+#include "link_label.h"
+#include "modal_watchdog.h"
+#include "reading_computation.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString announced(QObject* object) {
+    return accessible(object)->text(QAccessible::Name);
+}
+
+// Shows a window, makes it active and returns when it has the keyboard.
+void showActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// Presses Tab once per expected widget and records where the focus lands.
+std::vector<QWidget*> tabWalk(std::size_t steps) {
+    std::vector<QWidget*> visited;
+    for (std::size_t i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    return visited;
+}
+
+// The link's accessible face: role, and a default action that opens it.
+void expectAccessibleLink(LinkLabel* link, QSignalSpy& opened) {
+    QAccessibleInterface* face = accessible(link);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Link) << link->objectName().toStdString();
+    EXPECT_EQ(face->text(QAccessible::Name), link->text());
+    EXPECT_TRUE(face->state().linked);
+    QAccessibleActionInterface* actions = face->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    const int before = opened.count();
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(opened.count(), before + 1) << link->objectName().toStdString();
+}
+
+class MainWindowByKeyboard : public testing::Test {
+protected:
+    void SetUp() override {
+        window = new frmMain(record, prompter);
+        showActive(window);
+    }
+    void TearDown() override {
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete window.data();
+    }
+    engine::ReadingRecord record;
+    FakePrompter prompter;
+    QPointer<frmMain> window;
+};
+
+class ResultWindowByKeyboard : public testing::Test {
+protected:
+    void SetUp() override {
+        engine::ComputeReading(record, "Li", "5", "March", "1975");
+        window = new frmPeachBlossomResult(record, printers);
+        showActive(window);
+    }
+    void TearDown() override {
+        delete window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    engine::ReadingRecord record;
+    FakePrinterChooser printers;
+    QPointer<frmPeachBlossomResult> window;
+};
+
+} // namespace
+
+// --- What a screen reader announces ----------------------------------------------
+
+TEST_F(MainWindowByKeyboard, inputs_are_announced_by_their_captions_not_the_frame) {
+    EXPECT_EQ(announced(window->txtName), "Name");
+    EXPECT_EQ(announced(window->cboDate), "Birth Date: Day");
+    EXPECT_EQ(announced(window->cboMonth), "Birth Date: Month");
+    EXPECT_EQ(announced(window->cboYear), "Birth Date: Year");
+    EXPECT_EQ(announced(window->cmdProceed), "Get My Peach Blossom Reading");
+}
+
+TEST_F(MainWindowByKeyboard, every_link_is_a_link_whose_default_action_opens_its_page) {
+    QSignalSpy opened(window.data(), &frmMain::linkActivated);
+    for (LinkLabel* link : {window->Label14, window->lblCobrand, window->lblFullBrand}) {
+        expectAccessibleLink(link, opened);
+    }
+    EXPECT_TRUE(accessible(window->lblCobrand)->state().focusable);
+    EXPECT_FALSE(accessible(window->lblFullBrand)->state().focusable) << "it lies behind";
+    ASSERT_EQ(opened.count(), 3);
+    EXPECT_EQ(opened[0][0].value<Link>(), Link::HomePage);
+    EXPECT_EQ(opened[1][0].value<Link>(), Link::CoBrandPage);
+    EXPECT_EQ(opened[2][0].value<Link>(), Link::FullBrandPage);
+}
+
+TEST_F(ResultWindowByKeyboard, values_are_announced_with_their_captions_and_shown_without) {
+    EXPECT_EQ(announced(window->lblResult[0]), "Chinese Sign: Rabbit");
+    EXPECT_EQ(window->lblResult[0]->text(), "Rabbit");
+    EXPECT_EQ(announced(window->lblResult[3]), "Chinese Element: Wood");
+    EXPECT_TRUE(announced(window->lblResult[13]).startsWith("Famous People: "));
+    EXPECT_TRUE(accessible(window->picSign)->text(QAccessible::Description).contains("Rabbit"));
+}
+
+TEST_F(ResultWindowByKeyboard, every_link_is_a_link_whose_default_action_opens_its_page) {
+    QSignalSpy opened(window.data(), &frmPeachBlossomResult::linkActivated);
+    for (LinkLabel* link : {window->Label14, window->lblFullBrand, window->lblCobrand}) {
+        expectAccessibleLink(link, opened);
+    }
+    ASSERT_EQ(opened.count(), 3);
+    EXPECT_EQ(opened[1][0].value<Link>(), Link::FullBrandPage);
+    EXPECT_EQ(opened[2][0].value<Link>(), Link::CoBrandPage);
+}
+
+TEST(AboutBoxByKeyboard, links_are_links_whose_default_action_opens_their_page) {
+    frmAbout about;
+    QSignalSpy opened(&about, &frmAbout::linkActivated);
+    expectAccessibleLink(about.lblHomePage, opened);
+    expectAccessibleLink(about.lblCoBrand, opened);
+    ASSERT_EQ(opened.count(), 2);
+    EXPECT_EQ(opened[1][0].value<Link>(), Link::FullBrandPage);
+}
+
+// --- Where Tab goes ----------------------------------------------------------------
+
+TEST_F(MainWindowByKeyboard, tab_reaches_the_links_after_the_button_and_only_the_banner_in_front) {
+    FakeRandom fullBrand(0.5);
+    window->CoBrand_Randomize(fullBrand);
+    window->txtName->setFocus();
+    const std::vector<QWidget*> expected{window->cboDate,    window->cboMonth, window->cboYear,
+                                         window->cmdProceed, window->Label14,  window->lblFullBrand,
+                                         window->txtName};
+    EXPECT_EQ(tabWalk(expected.size()), expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), window->lblFullBrand) << "Shift+Tab walks back";
+}
+
+TEST_F(ResultWindowByKeyboard, tab_runs_print_exit_back_then_the_links_without_the_banner_behind) {
+    EXPECT_EQ(QApplication::focusWidget(), window->cmdPrint);
+    const std::vector<QWidget*> expected{window->cmdExit, window->cmdBack, window->Label14,
+                                         window->lblFullBrand, window->cmdPrint};
+    EXPECT_EQ(tabWalk(expected.size()), expected);
+}
+
+TEST(AboutBoxByKeyboard, tab_runs_from_OK_through_both_links_and_back) {
+    QWidget owner;
+    frmAbout about(&owner);
+    showActive(&about);
+    EXPECT_EQ(QApplication::focusWidget(), about.cmdOK);
+    const std::vector<QWidget*> expected{about.lblHomePage, about.lblCoBrand, about.cmdOK};
+    EXPECT_EQ(tabWalk(expected.size()), expected);
+}
+
+// --- What Enter and Space do -------------------------------------------------------
+
+TEST_F(MainWindowByKeyboard, enter_or_space_on_a_focused_link_opens_exactly_its_page) {
+    QSignalSpy opened(window.data(), &frmMain::linkActivated);
+    window->Label14->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->Label14, Qt::Key_Return);
+    QTest::keyClick(window->Label14, Qt::Key_Space);
+    window->lblCobrand->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->lblCobrand, Qt::Key_Enter);
+    // A held key repeats; it opens no second page.
+    QTest::keyPress(window->lblCobrand, Qt::Key_Space);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(window->lblCobrand, &repeat);
+
+    ASSERT_EQ(opened.count(), 4);
+    EXPECT_EQ(opened[0][0].value<Link>(), Link::HomePage);
+    EXPECT_EQ(opened[1][0].value<Link>(), Link::HomePage);
+    EXPECT_EQ(opened[2][0].value<Link>(), Link::CoBrandPage);
+    EXPECT_EQ(opened[3][0].value<Link>(), Link::CoBrandPage);
+    EXPECT_TRUE(prompter.shown.empty()) << "Enter on a link is no reading";
+}
+
+TEST_F(MainWindowByKeyboard,
+       a_focused_link_shows_a_focus_frame_and_a_click_leaves_the_focus_alone) {
+    LinkLabel* link = window->Label14;
+    const QImage unfocused = link->grab().toImage();
+    window->cmdProceed->setFocus();
+    QTest::keyClick(window->cmdProceed, Qt::Key_Tab);
+    ASSERT_TRUE(link->hasFocus());
+    EXPECT_NE(link->grab().toImage(), unfocused);
+
+    window->txtName->setFocus();
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    EXPECT_EQ(QApplication::focusWidget(), window->txtName);
+}
+
+TEST_F(ResultWindowByKeyboard, enter_after_a_reading_and_after_the_about_box_opens_nothing) {
+    QSignalSpy opened(window.data(), &frmPeachBlossomResult::linkActivated);
+    {
+        ModalWatchdog noDialog(nullptr, 300);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        QTest::qWait(50);
+        EXPECT_EQ(noDialog.seen, 0);
+    }
+    {
+        ModalWatchdog closeAbout([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        window->mnuAbout->trigger();
+        EXPECT_EQ(closeAbout.expired, 0);
+    }
+    // The focus the window keeps for when it is active again.
+    EXPECT_EQ(window->focusWidget(), window->cmdPrint);
+    showActive(window);
+    ModalWatchdog noDialog(nullptr, 300);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    QTest::qWait(50);
+    EXPECT_EQ(noDialog.seen, 0);
+    EXPECT_EQ(printers.asked, 0);
+    EXPECT_EQ(opened.count(), 0);
+    EXPECT_TRUE(window->isVisible());
+
+    window->mnuPrint->trigger();
+    EXPECT_EQ(printers.asked, 1) << "File, Print still reaches the print dialog";
+}
