@@ -16,8 +16,9 @@ public:
     virtual bool anotherCopyRunning() = 0;
 };
 
-// A lock file in the user's runtime folder. The operating system drops the
-// lock with the process, so a crashed or killed copy never locks the user out.
+// A lock file in the user's runtime folder. The file outlives a crashed or
+// killed copy, but the lock held on it ends with the process, so the next
+// start recognises the file as stale and takes it over.
 class LockFileInstanceGuard final : public InstanceGuard {
 public:
     // An empty folder means the platform's per-user runtime (or temp) folder.

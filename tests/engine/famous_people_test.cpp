@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 using namespace engine;
 
@@ -85,10 +86,10 @@ const std::map<std::string, CalendarDate> kBirthDates{
 
 } // namespace
 
-class FamousPeople : public testing::TestWithParam<std::size_t> {};
+class FamousPeople : public testing::TestWithParam<std::string_view> {};
 
 TEST_P(FamousPeople, AreAllBornInAYearOfTheirSign) {
-    const std::string sign(kAnimals[GetParam()]);
+    const std::string sign(GetParam());
     ReadingRecord record;
     ChineseZodiacDescription(record, "Fire", sign);
 
@@ -106,4 +107,7 @@ TEST_P(FamousPeople, AreAllBornInAYearOfTheirSign) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTwelve, FamousPeople, testing::Range<std::size_t>(0, 12));
+INSTANTIATE_TEST_SUITE_P(AllTwelve, FamousPeople, testing::ValuesIn(kAnimals),
+                         [](const testing::TestParamInfo<std::string_view>& info) {
+                             return std::string(info.param);
+                         });

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
 
 using namespace engine;
@@ -14,16 +16,13 @@ std::string signOf(CalendarDate date) {
 } // namespace
 
 TEST(LunarYearTable, EveryDayOf1936To2008LiesInExactlyOneRow) {
-    int days = 0;
     for (auto d = makeDate(1936, 1, 1); d <= makeDate(2008, 12, 31); d += std::chrono::days{1}) {
         int holders = 0;
         for (const auto& row : LunarYearTable) {
             holders += holds(row, d) ? 1 : 0;
         }
         ASSERT_EQ(holders, 1) << "day " << daysFrom(makeDate(1936, 1, 1), d) << " of the table";
-        ++days;
     }
-    EXPECT_EQ(days, 26664);
 }
 
 TEST(LunarYearTable, DaysOutsideTheSpanFindNoRow) {
@@ -59,6 +58,20 @@ struct Boundary {
     const char* sign;
 };
 
+// "23_January_1936_is_Wood_Pig"
+std::string caseName(const Boundary& c) {
+    const std::chrono::year_month_day day{c.date};
+    std::string name = std::to_string(static_cast<unsigned>(day.day())) + '_' +
+                       std::string(kMonthNames[static_cast<unsigned>(day.month()) - 1]) + '_' +
+                       std::to_string(static_cast<int>(day.year())) + "_is_" + c.sign;
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name;
+}
+
+void PrintTo(const Boundary& c, std::ostream* out) {
+    *out << caseName(c);
+}
+
 class LunarYearBoundary : public testing::TestWithParam<Boundary> {};
 
 TEST_P(LunarYearBoundary, BothEndsOfARowBelongToIt) {
@@ -77,4 +90,5 @@ INSTANTIATE_TEST_SUITE_P(
         Boundary{makeDate(1961, 2, 15), "Metal Ox"}, Boundary{makeDate(1975, 3, 5), "Wood Rabbit"},
         Boundary{makeDate(2007, 2, 17), "Fire Dog"}, Boundary{makeDate(2007, 2, 18), "Fire Pig"},
         Boundary{makeDate(2008, 2, 6), "Fire Pig"}, Boundary{makeDate(2008, 2, 7), "Earth Rat"},
-        Boundary{makeDate(2008, 12, 31), "Earth Rat"}));
+        Boundary{makeDate(2008, 12, 31), "Earth Rat"}),
+    [](const testing::TestParamInfo<Boundary>& info) { return caseName(info.param); });

@@ -102,7 +102,10 @@ TEST_P(SignProfile, WritesTheSignsTextsAndNumber) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTwelve, SignProfile, testing::Range<std::size_t>(0, 12));
+INSTANTIATE_TEST_SUITE_P(AllTwelve, SignProfile, testing::Range<std::size_t>(0, 12),
+                         [](const testing::TestParamInfo<std::size_t>& info) {
+                             return std::string(kExpected[info.param].sign);
+                         });
 
 TEST(SignProfiles, UnknownOrMiscasedSignWritesNoProfileButElementStillGetsItsParagraph) {
     for (const char* sign : {"rat", "Rat ", " Rat", "", "RAT", "Cat"}) {
@@ -178,7 +181,10 @@ TEST_P(ElementParagraph, IsOneLineAddressedToYouOfTheRightSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFive, ElementParagraph, testing::Range<std::size_t>(0, 5));
+INSTANTIATE_TEST_SUITE_P(AllFive, ElementParagraph, testing::Range<std::size_t>(0, 5),
+                         [](const testing::TestParamInfo<std::size_t>& info) {
+                             return std::string(kElements[info.param]);
+                         });
 
 TEST(ElementParagraphs, DoNotDependOnTheSign) {
     EXPECT_EQ(profileOf("Earth", "Rat").ElementText, profileOf("Earth", "Pig").ElementText);

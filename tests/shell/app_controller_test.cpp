@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -101,18 +103,35 @@ TEST_F(WindowLifeCycle, FailedCheckStaysInInput) {
     EXPECT_EQ(processEnd.ends, 0);
 }
 
-class BackCommand : public WindowLifeCycle, public testing::WithParamInterface<bool> {};
+TEST_F(WindowLifeCycle, ClosingTheMainWindowAfterAFailedCheckEndsTheProgram) {
+    frmMain* main = controller.showMain();
+    QTest::mouseClick(main->cmdProceed, Qt::LeftButton); // empty name: refused
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    // The refused reading is over: this close is the user's, not a hand-over.
+    main->close();
+    EXPECT_EQ(processEnd.ends, 1);
+}
+
+// A way of leaving the result window, named after the design's control.
+struct Leave {
+    const char* name;
+    void (*act)(frmPeachBlossomResult&);
+};
+
+void PrintTo(const Leave& leave, std::ostream* out) {
+    *out << leave.name;
+}
+
+std::string leaveName(const testing::TestParamInfo<Leave>& info) {
+    return info.param.name;
+}
+
+class BackCommand : public WindowLifeCycle, public testing::WithParamInterface<Leave> {};
 
 TEST_P(BackCommand, GivesANewEmptyMainWindowWithTheCoBrandBannerAndGoesOn) {
     QPointer<frmPeachBlossomResult> result = readingFor("Li");
     ASSERT_FALSE(result.isNull());
-    FakeRandom fullBrand(0.5);
-    QPointer<frmMain> first = controller.mainWindow();
-    if (GetParam()) {
-        QTest::mouseClick(result->cmdBack, Qt::LeftButton);
-    } else {
-        result->mnuBack->trigger();
-    }
+    GetParam().act(*result);
     flushDeletes();
     EXPECT_TRUE(result.isNull());
     frmMain* main = controller.mainWindow();
@@ -126,7 +145,14 @@ TEST_P(BackCommand, GivesANewEmptyMainWindowWithTheCoBrandBannerAndGoesOn) {
     EXPECT_EQ(record.Name, "Li") << "the record keeps the reading until the next one";
 }
 
-INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, BackCommand, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(
+    ButtonAndMenu, BackCommand,
+    testing::Values(Leave{"cmdBack",
+                          [](frmPeachBlossomResult& w) {
+                              QTest::mouseClick(w.cmdBack, Qt::LeftButton);
+                          }},
+                    Leave{"mnuBack", [](frmPeachBlossomResult& w) { w.mnuBack->trigger(); }}),
+    leaveName);
 
 TEST_F(WindowLifeCycle, ClosingTheMainWindowEndsTheProgram) {
     frmMain* main = controller.showMain();
@@ -134,27 +160,25 @@ TEST_F(WindowLifeCycle, ClosingTheMainWindowEndsTheProgram) {
     EXPECT_EQ(processEnd.ends, 1);
 }
 
-class ResultExit : public WindowLifeCycle, public testing::WithParamInterface<int> {};
+class ResultExit : public WindowLifeCycle, public testing::WithParamInterface<Leave> {};
 
 TEST_P(ResultExit, ExitButtonMenuAndCloseBoxEndTheProgram) {
     frmPeachBlossomResult* result = readingFor("Li");
     ASSERT_NE(result, nullptr);
-    switch (GetParam()) {
-    case 0:
-        QTest::mouseClick(result->cmdExit, Qt::LeftButton);
-        break;
-    case 1:
-        result->mnuExit->trigger();
-        break;
-    default:
-        result->close();
-        break;
-    }
+    GetParam().act(*result);
     EXPECT_EQ(processEnd.ends, 1);
     EXPECT_EQ(processEnd.lastCode, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, ResultExit, testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ResultExit,
+    testing::Values(Leave{"cmdExit",
+                          [](frmPeachBlossomResult& w) {
+                              QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+                          }},
+                    Leave{"mnuExit", [](frmPeachBlossomResult& w) { w.mnuExit->trigger(); }},
+                    Leave{"close_box", [](frmPeachBlossomResult& w) { w.close(); }}),
+    leaveName);
 
 namespace {
 class CountingWindow : public QWidget {

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -23,6 +24,10 @@ struct Damage {
     std::function<void(const QString& configDir)> apply;
     bool valueRewrittenToToday; // otherwise the file is left as it was
 };
+
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.name;
+}
 
 QString key() {
     return QStringLiteral("Settings/") + ScrambleSetting(QStringLiteral("Duration"));
