@@ -3,10 +3,12 @@
 #   bench/run_all.sh
 # Installs what is missing (apt-get, through sudo when not root), configures
 # a Release build with the benchmarks in build-bench/, builds it, then prints
-# the machine, the in-process benchmarks (offscreen platform) and the
-# start-up benchmark (program against the floor, under Xvfb). Takes about a
-# minute after the build. RUNS=<n> sets the start-up runs per program
-# (default 31, the first of each a warm-up). Not part of ./dev test.
+# the machine, the in-process benchmarks (offscreen platform), the start-up
+# benchmark (program against the floor, under Xvfb) warm and cold, and the
+# memory over a hundred readings. Takes about two minutes after the build.
+# RUNS=<n> and COLD_RUNS=<n> set the start-up runs per program (default 31
+# and 11, the first of each a warm-up); the cold runs need root and are
+# skipped otherwise. Not part of ./dev test.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
@@ -68,6 +70,19 @@ print("first click ms: median %.2f, min %.2f, max %.2f (%d processes)"
       % (statistics.median(v), v[0], v[-1], len(v)))' "${first[@]}"
 echo
 
-echo "== Start-up under Xvfb: program against the floor"
-bench/startup_bench.sh "$build"
+echo "== Start-up under Xvfb: program against the floor, warm"
+MODE=warm RUNS=${RUNS:-31} bench/startup_bench.sh "$build"
+echo
+echo "== Start-up under Xvfb: program against the floor, cold (page cache dropped before each run)"
+MODE=cold RUNS=${COLD_RUNS:-11} bench/startup_bench.sh "$build"
+echo
+
+# The program sets Qt's pixmap cache to 1 MiB (shell/run_application.cpp);
+# Qt's default of 10 MiB is shown for comparison.
+echo "== Memory over 100 reading -> Back cycles (offscreen platform), pixmap cache 1 MiB as the program"
+QT_QPA_PLATFORM=offscreen "$build/bench/memory_cycles" --pixmap-cache-kib 1024
+echo
+echo "== The same with Qt's default pixmap cache (10 MiB)"
+QT_QPA_PLATFORM=offscreen "$build/bench/memory_cycles"
+echo
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
