@@ -139,21 +139,9 @@ INSTANTIATE_TEST_SUITE_P(HomeAndFullBrand, AboutBoxLinks,
                              return std::string(info.param.control);
                          });
 
-TEST(AboutBox, shows_the_design_texts) {
+// The texts themselves are checked with the other windows' texts.
+TEST(AboutBox, shows_its_texts_as_plain_text) {
     frmAbout about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("QY Amoret Chart v1.0"));
-    EXPECT_EQ(about.Label2->text(), QStringLiteral("QY Amoret Chart v1.0"));
-    EXPECT_TRUE(about.Label1->text().startsWith(QStringLiteral(
-        "QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance "
-        "direction. This software gives you advice based on your romance direction. ")));
-    EXPECT_TRUE(about.Label1->text().contains(QStringLiteral("rights")));
-    EXPECT_EQ(about.Label3->text(),
-              QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                             "make money online. Get this software fully branded for your "
-                             "website."));
-    EXPECT_EQ(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));
-    EXPECT_EQ(about.lblHomePage->text(),
-              QStringLiteral("Click here to visit ") + linkAddress(Link::HomePage));
     for (QLabel* label : about.findChildren<QLabel*>()) {
         if (label != about.picIcon) {
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();

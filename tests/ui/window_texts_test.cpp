@@ -27,6 +27,7 @@ TEST(WindowTexts, MainWindow) {
     engine::ReadingRecord record;
     FakePrompter prompter;
     frmMain window(record, prompter);
+    EXPECT_EQ(window.windowTitle(), "QY Amoret Chart v1.0");
     EXPECT_EQ(window.Label1[1]->text(),
               "Know more about your romance direction with the Chinese Amoret Chart. Enter your "
               "personal details to get started.");
@@ -42,6 +43,7 @@ TEST(WindowTexts, ResultWindow) {
     engine::ReadingRecord record;
     FakePrinterChooser printers;
     frmPeachBlossomResult window(record, printers);
+    EXPECT_EQ(window.windowTitle(), "QY Amoret Chart v1.0");
     QStringList captions;
     for (int row = 0; row < 14; ++row) {
         if (auto* caption = window.findChild<QLabel*>(QStringLiteral("lblCaption_%1").arg(row))) {
@@ -73,6 +75,7 @@ TEST(WindowTexts, ResultWindow) {
 
 TEST(WindowTexts, AboutBox) {
     frmAbout about;
+    EXPECT_EQ(about.windowTitle(), "QY Amoret Chart v1.0");
     EXPECT_EQ(about.Label2->text(), "QY Amoret Chart v1.0");
     EXPECT_TRUE(about.Label1->text().startsWith(
         "QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance "
@@ -82,6 +85,7 @@ TEST(WindowTexts, AboutBox) {
               "Home Business Opportunity. Start your own Internet business and make money online. "
               "Get this software fully branded for your website.");
     EXPECT_EQ(about.lblCoBrand->text(), "Click here for more details.");
+    EXPECT_EQ(about.lblHomePage->text(), "Click here to visit " + linkAddress(Link::HomePage));
     EXPECT_EQ(about.cmdOK->text(), "OK");
 }
 
