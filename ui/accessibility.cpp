@@ -78,6 +78,11 @@ QAccessibleInterface* describe(const QString& className, QObject* object) {
     if (className == QLatin1String("LinkLabel")) {
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
     }
+    // A top-level window built on a plain widget (the main window) is a window
+    // to assistive technology, not an anonymous pane.
+    if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
     if (className == QLatin1String("QComboBox") &&
         !static_cast<QWidget*>(object)->accessibleName().isEmpty()) {
         return new NamedListAccessible(static_cast<QComboBox*>(object));

@@ -99,6 +99,8 @@ protected:
 // --- What a screen reader announces ----------------------------------------------
 
 TEST_F(MainWindowByKeyboard, inputs_are_announced_by_their_captions_not_the_frame) {
+    EXPECT_EQ(accessible(window)->role(), QAccessible::Window);
+    EXPECT_EQ(announced(window), "QY Amoret Chart v1.0");
     EXPECT_EQ(announced(window->txtName), "Name");
     EXPECT_EQ(announced(window->cboDate), "Birth Date: Day");
     EXPECT_EQ(announced(window->cboMonth), "Birth Date: Month");
