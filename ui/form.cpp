@@ -96,6 +96,10 @@ QRect toPixels(const QRect& rect, Unit unit) {
     return {edge(left), edge(top), size(left, rect.width()), size(top, rect.height())};
 }
 
+QSize Design::clientPixels() const {
+    return toPixels(QRect(QPoint(), client), unit).size();
+}
+
 Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
     accessibility::install();
     std::vector<std::pair<int, QWidget*>> tabChain;

@@ -67,6 +67,9 @@ struct Design {
     Unit unit;
     QSize client; // the client area, in the window's unit
     std::vector<Control> controls;
+
+    // The client area in layout pixels.
+    QSize clientPixels() const;
 };
 
 // The design unit in layout pixels, scaled with the base font (look::layoutScale).

@@ -21,17 +21,12 @@ const QString kOffer = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
     "this software fully branded for your website.");
 
-using form::Bold;
-using form::Kind;
-using form::Opaque;
-using form::Underline;
-using form::Wrap;
-
 // The box as designed, in pixels at 96 dpi (left, top, width, height). Every
 // label paints its own fill in the window colour, so nothing drawn beneath it
 // shows through. OK comes first in the tab order and takes the focus; the
 // links follow it, for keyboard users.
 form::Design design() {
+    using namespace form;
     // clang-format off
     return {form::Unit::Pixels, {419, 219}, {
         {"cmdOK",       Kind::Button,  nullptr, {329, 192, 84, 23},              QStringLiteral("OK"), 8.25, 0, form::kSystemColour, 0},
@@ -65,8 +60,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     const form::Design box = design();
-    QWidget* client =
-        look::applyWindowLook(this, form::toPixels(QRect(QPoint(), box.client), box.unit).size());
+    QWidget* client = look::applyWindowLook(this, box.clientPixels());
     setWindowIcon(look::programIcon());
     const form::Form controls(client, box);
 

@@ -19,19 +19,12 @@
 
 namespace {
 
-using form::Bold;
-using form::CentreH;
-using form::CentreV;
-using form::Kind;
-using form::Opaque;
-using form::Underline;
-using form::Wrap;
-
 // The window as designed, in twips (left, top, width, height); controls in
 // fraDetails and fraFullBrand are relative to their frame. The links come
 // after the design's tab order, for keyboard users; of the two banners only
 // the one in front is reached.
 form::Design design() {
+    using namespace form;
     const QString intro =
         QStringLiteral("Know more about your romance direction with the Chinese "
                        "Amoret Chart. Enter your personal details to get started.");
@@ -81,8 +74,7 @@ frmMain::frmMain(engine::ReadingRecord& record, Prompter& prompter, QWidget* par
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     const form::Design window = design();
-    QWidget* client = look::applyWindowLook(
-        this, form::toPixels(QRect(QPoint(), window.client), window.unit).size());
+    QWidget* client = look::applyWindowLook(this, window.clientPixels());
     const form::Form controls(client, window);
 
     Label14 = controls.get<LinkLabel>("Label14");

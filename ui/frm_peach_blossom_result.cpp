@@ -22,20 +22,13 @@
 
 namespace {
 
-using form::Bold;
-using form::CentreH;
-using form::CentreV;
-using form::Kind;
-using form::Opaque;
-using form::Underline;
-using form::Wrap;
-
 // The window as designed, in pixels at 96 dpi (left, top, width, height),
 // relative to the client area or the enclosing frame. The rows of the reading
 // inside Frame1 come from kResultRows. The hidden Print button is first in
 // the tab order, so it takes the focus; the links follow the buttons, for
 // keyboard users, and only the banner in front is reached.
 form::Design design() {
+    using namespace form;
     // clang-format off
     return {form::Unit::Pixels, {617, 500}, {
         {"Label14",      Kind::Link,     nullptr,        {139, 0, 338, 29},    texts::forumInvitationWithClick(), 8.25, Bold | Underline | CentreH | CentreV | Wrap, look::kLinkBlue, 3},
@@ -127,8 +120,7 @@ void frmPeachBlossomResult::createMenus() {
 
 void frmPeachBlossomResult::createControls() {
     const form::Design window = design();
-    QWidget* client = look::applyWindowLook(
-        this, form::toPixels(QRect(QPoint(), window.client), window.unit).size());
+    QWidget* client = look::applyWindowLook(this, window.clientPixels());
     const form::Form controls(client, window);
     Label14 = controls.get<LinkLabel>("Label14");
     Frame1 = controls.get<QGroupBox>("Frame1");
