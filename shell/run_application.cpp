@@ -1,6 +1,7 @@
 #include "run_application.h"
 
 #include "app_controller.h"
+#include "background_work.h"
 #include "clock.h"
 #include "frm_main.h"
 #include "instance_guard.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPixmapCache>
 #include <QTimer>
 
 namespace {
@@ -80,6 +82,12 @@ int runApplication(Prompter& userPrompter) {
     // The program ends only through ExitProgram, never because the last
     // visible window closed during a hand-over.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The style keeps its drawings of frames and buttons in Qt's pixmap cache,
+    // keyed by palette. Every new window has palettes of its own, so none of
+    // them is drawn from another window's entries; under the default 10 MiB
+    // limit they only pile up over the first ~75 readings. 1 MiB holds the
+    // drawings of a dozen readings and their main windows.
+    QPixmapCache::setCacheLimit(1024);
     look::installFontSubstitutes();
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.qyamoretchart.QYAmoretChart"));
@@ -95,11 +103,18 @@ int runApplication(Prompter& userPrompter) {
     PrintDialogChooser printers;
     ImmediateProcessEnd processEnd;
 
-    AppController controller(engine::modPeachBlossom::Record(), prompter, printers, links, processEnd);
+    // A first start's write of the settings file waits for the disk twice;
+    // it goes on while the main window is built, and has landed before the
+    // event loop starts.
+    BackgroundWork writes;
+
+    AppController controller(engine::modPeachBlossom::Record(), prompter, printers, links,
+                             processEnd);
     StartUpServices services{guard, prompter, random, settings, clock, links};
-    if (!StartUp(services, controller)) {
+    if (!StartUp(services, controller, writes.taker())) {
         return 0;
     }
+    writes.finish();
     icon.setAfterFirstPaint(controller.mainWindow());
     return QApplication::exec();
 }

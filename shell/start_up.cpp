@@ -7,7 +7,7 @@
 #include "random_source.h"
 #include "update_notice.h"
 
-bool StartUp(StartUpServices& services, AppController& controller) {
+bool StartUp(StartUpServices& services, AppController& controller, const LaterWork& later) {
     if (services.guard.anotherCopyRunning()) {
         services.prompter.inform(QStringLiteral("Application is already running"));
         controller.ExitProgram();
@@ -19,7 +19,7 @@ bool StartUp(StartUpServices& services, AppController& controller) {
     // The reminder is a courtesy: nothing that goes wrong in it may keep the
     // user from the program.
     try {
-        RemindOfUpdate(services.settings, services.clock, services.prompter, services.links);
+        RemindOfUpdate(services.settings, services.clock, services.prompter, services.links, later);
     } catch (...) {
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "background_work.h"
+
 class AppController;
 class Clock;
 class InstanceGuard;
@@ -20,5 +22,6 @@ struct StartUpServices {
 
 // Runs the program's start in order: refuse a second copy, seed the random
 // generator, remind of updates, show the main window, choose its banner.
-// False when this copy was refused (and ExitProgram has run).
-bool StartUp(StartUpServices& services, AppController& controller);
+// Work nobody waits for goes to `later` when one is given (see
+// RemindOfUpdate). False when this copy was refused (and ExitProgram has run).
+bool StartUp(StartUpServices& services, AppController& controller, const LaterWork& later = {});

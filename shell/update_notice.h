@@ -1,5 +1,7 @@
 #pragma once
 
+#include "background_work.h"
+
 #include <QDate>
 #include <QString>
 
@@ -23,5 +25,8 @@ QString UnscrambleSetting(const QString& text);
 std::optional<QDate> readStoredDate(const QString& text, QDate today);
 
 // At most once in fifteen days, asks whether to look for an update and
-// opens the download page on Yes. The first start only records the day.
-void RemindOfUpdate(SettingsStore& settings, Clock& clock, Prompter& prompter, WebLinks& links);
+// opens the download page on Yes. The first start only records the day; as
+// nobody waits for that write, it goes to `later` when one is given. The
+// write that follows a question is always made at once.
+void RemindOfUpdate(SettingsStore& settings, Clock& clock, Prompter& prompter, WebLinks& links,
+                    const LaterWork& later = {});
