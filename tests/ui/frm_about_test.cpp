@@ -53,10 +53,15 @@ TEST_P(AboutBoxKeys, key_closes_the_box_at_once_with_focus_on_OK) {
     QWidget owner;
     frmAbout about(&owner);
     QWidget* focusedAtOpen = nullptr;
+    int presses = 0;
     ModalWatchdog watchdog([&](QWidget* modal) {
-        if (!focusedAtOpen) {
-            focusedAtOpen = QApplication::focusWidget();
+        // A user's key reaches the box once it is the active window; on a busy
+        // machine that can take a poll or two after it appears.
+        if (QApplication::activeWindow() != modal) {
+            return;
         }
+        focusedAtOpen = QApplication::focusWidget();
+        ++presses;
         QTest::keyClick(modal, GetParam().key);
     });
 
@@ -64,7 +69,7 @@ TEST_P(AboutBoxKeys, key_closes_the_box_at_once_with_focus_on_OK) {
 
     EXPECT_EQ(result, GetParam().result);
     EXPECT_EQ(watchdog.expired, 0);
-    EXPECT_EQ(watchdog.seen, 1) << "one key press is enough";
+    EXPECT_EQ(presses, 1) << "one key press is enough";
     EXPECT_EQ(focusedAtOpen, about.cmdOK);
     EXPECT_FALSE(about.isVisible());
 }

@@ -113,7 +113,8 @@ protected:
     }
 
     // Prints to a PDF in the test's own folder and returns its path.
-    QString print(const engine::ReadingRecord& record, const QPageSize& size = QPageSize(QPageSize::A4)) {
+    QString print(const engine::ReadingRecord& record,
+                  const QPageSize& size = QPageSize(QPageSize::A4)) {
         const QString pdf = dir_.filePath(QStringLiteral("reading.pdf"));
         QPrinter printer(GetParam());
         printer.setOutputFormat(QPrinter::PdfFormat);
