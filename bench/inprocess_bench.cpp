@@ -16,6 +16,7 @@
 #include "printer_chooser.h"
 #include "process_end.h"
 #include "prompter.h"
+#include "quiet_seams.h"
 #include "reading_computation.h"
 #include "reading_record.h"
 #include "url_opener.h"
@@ -37,65 +38,11 @@
 
 namespace {
 
-// Seams that answer at once and go nowhere.
-class SilentPrompter final : public Prompter {
-public:
-    void inform(const QString&) override { ++shown; }
-    bool askYesNo(const QString&) override {
-        ++shown;
-        return false;
-    }
-    int shown = 0;
-};
-
-class NoPrinter final : public PrinterChooser {
-public:
-    bool choose(QPrinter&, QWidget*) override { return false; }
-};
-
-class NoBrowser final : public UrlOpener {
-public:
-    void open(const QUrl&) override {}
-};
-
 class NoEnd final : public ProcessEnd {
 public:
     void end(int) override { ++ends; }
     int ends = 0;
 };
-
-// Notes the first paint event a window receives.
-class PaintSpy final : public QObject {
-public:
-    explicit PaintSpy(QWidget* window) : window_(window) { window->installEventFilter(this); }
-    ~PaintSpy() override {
-        if (window_) {
-            window_->removeEventFilter(this);
-        }
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Paint) {
-            painted = true;
-        }
-        return false;
-    }
-    bool painted = false;
-
-private:
-    QPointer<QWidget> window_;
-};
-
-// Runs the event loop until the window has painted itself (see the top of
-// the file); false if that took more than five seconds.
-bool waitUntilPainted(QWidget* window) {
-    PaintSpy spy(window);
-    QElapsedTimer guard;
-    guard.start();
-    while (!spy.painted && guard.elapsed() < 5000) {
-        QCoreApplication::processEvents();
-    }
-    return spy.painted;
-}
 
 void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

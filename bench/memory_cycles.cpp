@@ -14,6 +14,7 @@
 #include "printer_chooser.h"
 #include "process_end.h"
 #include "prompter.h"
+#include "quiet_seams.h"
 #include "reading_record.h"
 #include "url_opener.h"
 #include "web_links.h"
@@ -37,22 +38,6 @@
 
 namespace {
 
-class SilentPrompter final : public Prompter {
-public:
-    void inform(const QString&) override {}
-    bool askYesNo(const QString&) override { return false; }
-};
-
-class NoPrinter final : public PrinterChooser {
-public:
-    bool choose(QPrinter&, QWidget*) override { return false; }
-};
-
-class NoBrowser final : public UrlOpener {
-public:
-    void open(const QUrl&) override {}
-};
-
 class NoEnd final : public ProcessEnd {
 public:
     void end(int) override { std::fprintf(stderr, "memory_cycles: the program ended\n"); }
@@ -70,38 +55,13 @@ long statusKiB(const char* field) {
     return -1;
 }
 
-class PaintSpy final : public QObject {
-public:
-    explicit PaintSpy(QWidget* window) : window_(window) { window->installEventFilter(this); }
-    ~PaintSpy() override {
-        if (window_) {
-            window_->removeEventFilter(this);
-        }
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Paint) {
-            painted = true;
-        }
-        return false;
-    }
-    bool painted = false;
-
-private:
-    QPointer<QWidget> window_;
-};
-
 // Runs the event loop until the window has painted, then until nothing is
 // left to do (deferred deletes of the window it replaced included).
 bool settle(QWidget* window) {
-    PaintSpy spy(window);
-    QElapsedTimer guard;
-    guard.start();
-    while (!spy.painted && guard.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
+    const bool painted = waitUntilPainted(window);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    return spy.painted;
+    return painted;
 }
 
 void report(const char* when, int cycles) {

@@ -86,10 +86,7 @@ TEST_F(DeferredWrite, WriteAfterTheQuestionIsMadeAtOnceBeforeThePageOpens) {
     store(kToday.addDays(-30).toString(Qt::ISODate));
     prompter.answers = {true};
     QString storedWhenPageOpened;
-    struct RecordingOpener : UrlOpener {
-        std::function<void()> onOpen;
-        void open(const QUrl&) override { onOpen(); }
-    } recording;
+    CallbackUrlOpener recording;
     recording.onOpen = [&] { storedWhenPageOpened = stored(); };
     WebLinks recordingLinks(recording);
     RemindOfUpdate(settings, clock, prompter, recordingLinks, later.taker());

@@ -100,10 +100,7 @@ TEST_F(UpdateNotice, YesRecordsTodayThenOpensTheDownloadPageOnce) {
     storeDate(kToday.addDays(-30));
     prompter.answers = {true};
     QString storedWhenPageOpened;
-    struct RecordingOpener : UrlOpener {
-        std::function<void()> onOpen;
-        void open(const QUrl&) override { onOpen(); }
-    } recording;
+    CallbackUrlOpener recording;
     recording.onOpen = [&] { storedWhenPageOpened = storedText(); };
     WebLinks recordingLinks(recording);
     RemindOfUpdate(store, clock, prompter, recordingLinks);

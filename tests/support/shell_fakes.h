@@ -19,6 +19,17 @@ public:
     QStringList opened;
 };
 
+// Calls back as a page is opened, to look at the program's state at that moment.
+class CallbackUrlOpener final : public UrlOpener {
+public:
+    void open(const QUrl&) override {
+        if (onOpen) {
+            onOpen();
+        }
+    }
+    std::function<void()> onOpen;
+};
+
 class FakeSettings final : public SettingsStore {
 public:
     QString read(const QString& section, const QString& key) override {
