@@ -26,8 +26,8 @@ int unitPixels(int value, Unit unit) {
 }
 
 Qt::Alignment alignment(unsigned style) {
-    Qt::Alignment align = (style & CentreH) ? Qt::AlignHCenter : Qt::AlignLeft;
-    align |= (style & CentreV) ? Qt::AlignVCenter : Qt::AlignTop;
+    Qt::Alignment align = (style & CenterH) ? Qt::AlignHCenter : Qt::AlignLeft;
+    align |= (style & CenterV) ? Qt::AlignVCenter : Qt::AlignTop;
     return align;
 }
 

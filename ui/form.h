@@ -40,8 +40,8 @@ enum Style : unsigned {
     Regular = 0,
     Bold = 1u << 0,
     Underline = 1u << 1,
-    CentreH = 1u << 2, // the text is centred across the control
-    CentreV = 1u << 3, // ... and down it
+    CenterH = 1u << 2, // the text is centred across the control
+    CenterV = 1u << 3, // ... and down it
     Wrap = 1u << 4,    // wraps at word breaks; what does not fit is cut at the lower edge
     Opaque = 1u << 5,  // paints its own fill in the window colour
 };

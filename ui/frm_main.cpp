@@ -30,8 +30,8 @@ form::Design design() {
                        "Amoret Chart. Enter your personal details to get started.");
     // clang-format off
     return {form::Unit::Twips, {7590, 4650}, {
-        {"Label14",      Kind::Link,     nullptr,        {1230, 0, 5130, 435},    texts::forumInvitation(), 8.25, Bold | Underline | CentreH | Wrap, look::kLinkBlue, 5},
-        {"Label1_1",     Kind::Label,    nullptr,        {488, 840, 6615, 435},   intro,                          8.25, Bold | CentreH | Wrap, look::kDarkPurple},
+        {"Label14",      Kind::Link,     nullptr,        {1230, 0, 5130, 435},    texts::forumInvitation(), 8.25, Bold | Underline | CenterH | Wrap, look::kLinkBlue, 5},
+        {"Label1_1",     Kind::Label,    nullptr,        {488, 840, 6615, 435},   intro,                          8.25, Bold | CenterH | Wrap, look::kDarkPurple},
         {"fraDetails",   Kind::GroupBox, nullptr,        {1645, 1860, 4300, 1695}, QStringLiteral("Your Details Please"), 8.25, Bold, look::kPurple},
         {"Label1_0",     Kind::Label,    "fraDetails",   {480, 360, 495, 195},    QStringLiteral("Name"),        8.25, 0, look::kDarkPurple},
         {"txtName",      Kind::TextBox,  "fraDetails",   {1050, 285, 3105, 345},  {},                            8.25, 0, look::kInputText, 0},
@@ -41,8 +41,8 @@ form::Design design() {
         {"cboYear",      Kind::List,     "fraDetails",   {3120, 690, 1095, 315},  {},                            8.25, 0, look::kInputText, 3, QStringLiteral("Birth Date: Year")},
         {"cmdProceed",   Kind::Button,   "fraDetails",   {120, 1200, 4065, 375},  QStringLiteral("&Get My Peach Blossom Reading"), 8.25, Bold, look::kInputText, 4},
         {"fraFullBrand", Kind::Frame,    nullptr,        {-7, 3840, 7605, 800},   {}},
-        {"lblFullBrand", Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kFullBrandBanner, 8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 6},
-        {"lblCobrand",   Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kCoBrandBanner,   8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 7},
+        {"lblFullBrand", Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kFullBrandBanner, 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 6},
+        {"lblCobrand",   Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kCoBrandBanner,   8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 7},
     }};
     // clang-format on
 }

@@ -31,14 +31,14 @@ form::Design design() {
     using namespace form;
     // clang-format off
     return {form::Unit::Pixels, {617, 500}, {
-        {"Label14",      Kind::Link,     nullptr,        {139, 0, 338, 29},    texts::forumInvitationWithClick(), 8.25, Bold | Underline | CentreH | CentreV | Wrap, look::kLinkBlue, 3},
+        {"Label14",      Kind::Link,     nullptr,        {139, 0, 338, 29},    texts::forumInvitationWithClick(), 8.25, Bold | Underline | CenterH | CenterV | Wrap, look::kLinkBlue, 3},
         {"Frame1",       Kind::GroupBox, nullptr,        {0, 32, 617, 425},    QStringLiteral("QY Amoret Chart Results"), 9, Bold},
         {"picSign",      Kind::Picture,  "Frame1",       {407, kPictureTop, 200, 200}, {}},
         {"cmdExit",      Kind::Button,   "Frame1",       {468, 382, 67, 23},   QStringLiteral("E&xit"), 8.25, 0, form::kSystemColour, 1},
         {"cmdBack",      Kind::Button,   "Frame1",       {539, 382, 67, 23},   QStringLiteral("&Back"), 8.25, 0, form::kSystemColour, 2},
         {"fraFullBrand", Kind::Frame,    nullptr,        {0, 457, 617, 43},    {}},
-        {"lblCobrand",   Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kCoBrandBanner,   8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 5},
-        {"lblFullBrand", Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kFullBrandBanner, 8.25, Bold | Underline | CentreH | CentreV | Wrap | Opaque, look::kLinkBlue, 4},
+        {"lblCobrand",   Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kCoBrandBanner,   8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 5},
+        {"lblFullBrand", Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kFullBrandBanner, 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 4},
         {"cmdPrint",     Kind::Button,   nullptr,        {238, 611, 67, 23},   QStringLiteral("&Print"), 8.25, 0, form::kSystemColour, 0},
     }};
     // clang-format on

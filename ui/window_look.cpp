@@ -197,7 +197,7 @@ void centerOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
-class CentreOnFirstShow final : public QObject {
+class CenterOnFirstShow final : public QObject {
 public:
     using QObject::QObject;
 
@@ -214,7 +214,7 @@ protected:
 } // namespace
 
 void centerWhenFirstShown(QWidget* window) {
-    window->installEventFilter(new CentreOnFirstShow(window));
+    window->installEventFilter(new CenterOnFirstShow(window));
 }
 
 } // namespace look

@@ -223,9 +223,9 @@ TEST_F(MainWindow, DoubleClickOnALinkOpensItsPageOnce) {
     EXPECT_EQ(links.count(), 1);
 }
 
-TEST_F(MainWindow, IsCentredOnTheScreen) {
-    const QPoint screenCentre = window->screen()->availableGeometry().center();
-    EXPECT_LE((window->frameGeometry().center() - screenCentre).manhattanLength(), 2);
+TEST_F(MainWindow, IsCenteredOnTheScreen) {
+    const QPoint screenCenter = window->screen()->availableGeometry().center();
+    EXPECT_LE((window->frameGeometry().center() - screenCenter).manhattanLength(), 2);
 }
 
 TEST(CoBrandRandomize, EvenNumbersBringTheFullBrandOddOnesTheCoBrandSevenNothing) {

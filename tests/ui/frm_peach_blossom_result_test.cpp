@@ -270,9 +270,9 @@ TEST_F(ResultWindowTest, client_area_below_the_menu_bar_is_617_by_500_and_cannot
     EXPECT_GE(client->y(), window->menuBar()->geometry().bottom());
     EXPECT_EQ(window->height(), client->y() + 500);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    const QPoint offCentre =
+    const QPoint offCenter =
         window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    EXPECT_LE(offCentre.manhattanLength(), 2) << "not centred on the screen";
+    EXPECT_LE(offCenter.manhattanLength(), 2) << "not centred on the screen";
 
     const Qt::WindowFlags flags = window->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);

@@ -95,7 +95,7 @@ TEST_P(SignPictureAtScale, cuts_the_disc_without_a_white_rim) {
     const QImage image =
         signPicture(5, QSize(scale.logicalSide, scale.logicalSide), scale.ratio).toImage();
     ASSERT_EQ(image.width(), scale.deviceSide);
-    const qreal centre = scale.deviceSide / 2.0;
+    const qreal center = scale.deviceSide / 2.0;
     const qreal discRadius = scale.deviceSide * 0.4725; // cut edge, 5.5 px in at 200
     for (int step = 0; step < 16; ++step) {
         const qreal angle = step * std::numbers::pi / 8;
@@ -103,10 +103,10 @@ TEST_P(SignPictureAtScale, cuts_the_disc_without_a_white_rim) {
         const qreal dy = std::sin(angle);
         const qreal inside = discRadius - 2;
         const qreal outside = discRadius + 2;
-        const QColor rim = at(image, centre + dx * inside, centre + dy * inside);
+        const QColor rim = at(image, center + dx * inside, center + dy * inside);
         EXPECT_TRUE(isDiscPurple(rim)) << "angle step " << step << ": " << rim.name().toStdString()
                                        << " alpha " << rim.alpha();
-        EXPECT_EQ(at(image, centre + dx * outside, centre + dy * outside).alpha(), 0)
+        EXPECT_EQ(at(image, center + dx * outside, center + dy * outside).alpha(), 0)
             << "angle step " << step;
     }
 }
