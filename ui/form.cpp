@@ -104,34 +104,7 @@ Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
     accessibility::install();
     std::vector<std::pair<int, QWidget*>> tabChain;
     for (const Control& c : design.controls) {
-        QWidget* parent = c.parent ? widget(c.parent) : client;
-        QWidget* w = create(c, parent);
-        w->setObjectName(QLatin1String(c.name));
-        w->setFont(look::font(c.points, c.style & Bold, c.style & Underline));
-        if (c.colour != kSystemColour) {
-            look::setTextColor(w, c.colour);
-        }
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(alignment(c.style));
-            label->setWordWrap(c.style & Wrap);
-            label->setAutoFillBackground(c.style & Opaque);
-        }
-        if (!c.accessibleName.isEmpty()) {
-            w->setAccessibleName(c.accessibleName);
-        }
-
-        QRect r = pixels(c.rect);
-        if (c.kind == Kind::Picture) {
-            // A picture keeps its proportions; only its corner follows the edges.
-            r.setSize({pixels(c.rect.width()), pixels(c.rect.height())});
-        }
-        if (r.width() == kFitText) {
-            w->move(r.topLeft());
-            w->adjustSize();
-        } else {
-            w->setGeometry(r);
-        }
+        QWidget* w = add(c, c.parent ? widget(c.parent) : client);
         if (c.tab >= 0) {
             tabChain.emplace_back(c.tab, w);
         }
@@ -143,6 +116,39 @@ Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
     for (std::size_t i = 1; i < tabChain.size(); ++i) {
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
     }
+}
+
+QWidget* Form::add(const Control& c, QWidget* parent) const {
+    QWidget* w = create(c, parent);
+    if (c.name) {
+        w->setObjectName(QLatin1String(c.name));
+    }
+    w->setFont(look::font(c.points, c.style & Bold, c.style & Underline));
+    if (c.colour != kSystemColour) {
+        look::setTextColor(w, c.colour);
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(alignment(c.style));
+        label->setWordWrap(c.style & Wrap);
+        label->setAutoFillBackground(c.style & Opaque);
+    }
+    if (!c.accessibleName.isEmpty()) {
+        w->setAccessibleName(c.accessibleName);
+    }
+
+    QRect r = pixels(c.rect);
+    if (c.kind == Kind::Picture) {
+        // A picture keeps its proportions; only its corner follows the edges.
+        r.setSize({pixels(c.rect.width()), pixels(c.rect.height())});
+    }
+    if (r.width() == kFitText) {
+        w->move(r.topLeft());
+        w->adjustSize();
+    } else {
+        w->setGeometry(r);
+    }
+    return w;
 }
 
 QWidget* Form::widget(std::string_view name) const {

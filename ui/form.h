@@ -82,6 +82,11 @@ public:
     // rows lie on top), and chains the tab order.
     Form(QWidget* client, const Design& design);
 
+    // Builds one more control the way the table's are built, on `parent`, for
+    // controls a window makes from data of its own (a reading's rows). Its
+    // object name is the caller's to give; the form does not look it up.
+    QWidget* add(const Control& control, QWidget* parent) const;
+
     // The control of that design name; aborts on a name the table lacks,
     // which is a programming error caught by any test that builds the window.
     QWidget* widget(std::string_view name) const;

@@ -133,31 +133,31 @@ void frmPeachBlossomResult::createControls() {
     cmdPrint = controls.get<QPushButton>("cmdPrint");
     LinkLabel::bringToFront(lblFullBrand, lblCobrand);
 
+    // The reading's rows: a caption sized to its text and a value that grows
+    // to its own on one line, or a fixed box that wraps and cuts what does not
+    // fit at its lower edge.
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
         if (row.caption) {
-            auto* caption = new QLabel(QLatin1String(row.caption), Frame1);
-            caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-            caption->setTextFormat(Qt::PlainText);
-            caption->setFont(look::font(8.25, true));
-            look::setTextColor(caption, look::kPurple);
-            caption->move(controls.pixels(kCaptionLeft), controls.pixels(row.top));
-            caption->adjustSize();
+            controls
+                .add({nullptr, form::Kind::Label, nullptr,
+                      QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight),
+                      QLatin1String(row.caption), 8.25, form::Bold, look::kPurple},
+                     Frame1)
+                ->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
         }
-        auto* value = new QLabel(Frame1);
-        value->setObjectName(QStringLiteral("lblResult_%1").arg(i));
-        value->setTextFormat(Qt::PlainText);
-        value->setFont(look::font());
-        look::setTextColor(value, look::kDarkPurple);
-        if (row.wraps()) {
-            // Fixed and wrapping; what does not fit is cut off at the lower edge.
-            value->setGeometry(controls.pixels(QRect(row.left, row.top, row.width, row.height)));
-            value->setWordWrap(true);
-            value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        } else {
-            value->setGeometry(controls.pixels(QRect(kValueLeft, row.top, 0, kRowHeight)));
-        }
-        lblResult[i] = value;
+        const QRect box = row.wraps() ? QRect(row.left, row.top, row.width, row.height)
+                                      : QRect(kValueLeft, row.top, form::kFitText, kRowHeight);
+        lblResult[i] = static_cast<QLabel*>(controls.add({nullptr,
+                                                          form::Kind::Label,
+                                                          nullptr,
+                                                          box,
+                                                          {},
+                                                          8.25,
+                                                          row.wraps() ? form::Wrap : form::Regular,
+                                                          look::kDarkPurple},
+                                                         Frame1));
+        lblResult[i]->setObjectName(QStringLiteral("lblResult_%1").arg(i));
     }
 
     cmdPrint->setFocus();
