@@ -9,6 +9,7 @@
 #include "modal_watchdog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,7 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <functional>
+#include <limits>
 #include <string>
 
 namespace {
@@ -48,8 +51,32 @@ QImage shownPicture(const frmPeachBlossomResult& window) {
     return window.picSign->pixmap().toImage();
 }
 
-QImage pictureOf(int sign) {
-    return signPicture(sign).toImage();
+// The stored picture that `shown` is, found by its pixels alone and named by
+// its file ("04_rabbit.jpg"), not through the window's image list: the file
+// whose middle of the disc, clear of the cut edge, is nearest in grey.
+QString storedPictureShowing(const QImage& shown) {
+    const QImage screen = shown.convertToFormat(QImage::Format_ARGB32);
+    const QRect middle(screen.width() / 4, screen.height() / 4, screen.width() / 2,
+                       screen.height() / 2);
+    QString nearest;
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (const QString& file : QDir(QStringLiteral(":/signs")).entryList(QDir::Files)) {
+        const QImage stored =
+            QImage(QStringLiteral(":/signs/") + file)
+                .scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32);
+        qint64 distance = 0;
+        for (int y = middle.top(); y <= middle.bottom(); ++y) {
+            for (int x = middle.left(); x <= middle.right(); ++x) {
+                distance += std::abs(qGray(screen.pixel(x, y)) - qGray(stored.pixel(x, y)));
+            }
+        }
+        if (distance < best) {
+            best = distance;
+            nearest = file;
+        }
+    }
+    return nearest;
 }
 
 // The fourteen fields in the order the rows show them.
@@ -106,12 +133,10 @@ TEST_P(ResultWindowShowsEachSign, shows_the_record_fields_in_row_order_and_the_s
         EXPECT_EQ(window->lblResult[i]->text(), QString::fromStdString(fields[i])) << "row " << i;
     }
 
-    const QImage expected = pictureOf(sign);
-    ASSERT_FALSE(expected.isNull()) << "picture " << sign << " does not decode";
-    EXPECT_EQ(shownPicture(*window), expected);
-    if (sign != 11) {
-        EXPECT_NE(shownPicture(*window), pictureOf(11)) << "still the design-time Dog";
-    }
+    ASSERT_FALSE(shownPicture(*window).isNull());
+    EXPECT_TRUE(storedPictureShowing(shownPicture(*window))
+                    .contains(QString::fromStdString(record.Animal).toLower()))
+        << record.Animal << " shows " << storedPictureShowing(shownPicture(*window)).toStdString();
 }
 
 TEST_P(ResultWindowShowsEachSign, one_line_values_fit_their_text_and_stay_clear_of_the_picture) {
@@ -200,7 +225,7 @@ TEST_P(ResultWindowWithoutASign, keeps_the_design_time_dog_and_still_shows_the_t
     engine::ReadingRecord record = readingFor(1);
     record.SignNumber = static_cast<std::int16_t>(GetParam());
     auto* window = open(record);
-    EXPECT_EQ(shownPicture(*window), pictureOf(11));
+    EXPECT_EQ(storedPictureShowing(shownPicture(*window)), QStringLiteral("11_dog.jpg"));
     EXPECT_EQ(window->lblResult[0]->text(), QStringLiteral("Rat"));
 }
 
@@ -256,7 +281,7 @@ TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_re
         EXPECT_NE(label->text(), QString::fromStdString(ratPeople));
         EXPECT_NE(label->text(), QStringLiteral("Rat"));
     }
-    EXPECT_EQ(shownPicture(*second), pictureOf(12));
+    EXPECT_EQ(storedPictureShowing(shownPicture(*second)), QStringLiteral("12_pig.jpg"));
 }
 
 // --- Layout --------------------------------------------------------------------
