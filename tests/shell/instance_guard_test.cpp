@@ -1,5 +1,6 @@
 // The single-instance guard across real processes of the program.
 #include "instance_guard.h"
+#include "waits.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,7 @@ protected:
         for (auto& p : processes) {
             if (p->state() != QProcess::NotRunning) {
                 p->kill();
-                p->waitForFinished(5000);
+                p->waitForFinished(kSafetyNetMs);
             }
         }
     }
@@ -48,7 +49,7 @@ protected:
                 return p->state() == QProcess::Running && lock.open(QIODevice::ReadOnly) &&
                        lock.readAll().startsWith(pid);
             },
-            10000);
+            kSafetyNetMs);
     }
     QProcess* start(const char* program, const QString& config = "config") {
         auto process = std::make_unique<QProcess>();
@@ -65,18 +66,10 @@ protected:
     }
     // Waits until the copy has shown its main window or has ended.
     bool runs(QProcess* p) {
-        QByteArray& out = output[p];
-        for (int i = 0; i < 500; ++i) {
-            out += p->readAllStandardOutput();
-            if (out.contains("started")) {
-                return true;
-            }
-            if (p->state() == QProcess::NotRunning) {
-                return false;
-            }
-            p->waitForReadyRead(20);
+        if (waitForOutput(*p, output[p], "started")) {
+            return true;
         }
-        ADD_FAILURE() << "copy neither ran nor ended";
+        EXPECT_EQ(p->state(), QProcess::NotRunning) << "copy neither ran nor ended";
         return false;
     }
 
@@ -99,7 +92,7 @@ TEST_F(SingleInstance, OfEightCopiesStartedAtOnceExactlyOneRunsAndTheOthersRefus
             ++running;
             winner = copy;
         } else {
-            copy->waitForFinished(5000);
+            copy->waitForFinished(kSafetyNetMs);
             // One box and nothing else; its text is checked with start-up.
             const QByteArray said = output[copy] + copy->readAll();
             EXPECT_TRUE(said.startsWith("box: ")) << said.constData();
@@ -112,7 +105,7 @@ TEST_F(SingleInstance, OfEightCopiesStartedAtOnceExactlyOneRunsAndTheOthersRefus
 
     // A killed copy leaves its lock file behind, yet the next start runs.
     ::kill(static_cast<pid_t>(winner->processId()), SIGKILL);
-    winner->waitForFinished(5000);
+    winner->waitForFinished(kSafetyNetMs);
     EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
 }
 
@@ -128,7 +121,7 @@ TEST_F(SingleInstance, CopyStartedAfterTheFirstEndedRuns) {
     QProcess* first = start(QYAC_PROGRAM_HOST);
     ASSERT_TRUE(runs(first));
     first->terminate();
-    first->waitForFinished(5000);
+    first->waitForFinished(kSafetyNetMs);
     EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
 }
 
@@ -137,7 +130,7 @@ TEST_F(SingleInstance, TheRealProgramHoldsTheGuard) {
     ASSERT_TRUE(holdsTheLock(program)) << program->readAllStandardError().constData();
     EXPECT_FALSE(runs(start(QYAC_PROGRAM_HOST)));
     ::kill(static_cast<pid_t>(program->processId()), SIGKILL);
-    program->waitForFinished(5000);
+    program->waitForFinished(kSafetyNetMs);
     // The file outlives the killed copy; the next start finds it stale.
     EXPECT_TRUE(QFile::exists(lockPath()));
     EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));

@@ -12,7 +12,7 @@
 // counted in `expired`, so a test fails instead of hanging.
 class ModalWatchdog {
 public:
-    explicit ModalWatchdog(std::function<void(QWidget*)> onModal, int timeoutMs = 5000)
+    explicit ModalWatchdog(std::function<void(QWidget*)> onModal, int timeoutMs = 60000)
         : onModal_(std::move(onModal)) {
         poll_.setInterval(10);
         QObject::connect(&poll_, &QTimer::timeout, [this] {

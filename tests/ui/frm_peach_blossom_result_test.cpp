@@ -7,6 +7,7 @@
 
 #include "fakes.h"
 #include "modal_watchdog.h"
+#include "waits.h"
 
 #include <QApplication>
 #include <QDir>
@@ -378,7 +379,7 @@ TEST_F(ResultWindowTest,
 
     QTest::keyClick(window->windowHandle(), Qt::Key_Return);
     QTest::keyClick(window->windowHandle(), Qt::Key_Return);
-    QTest::qWait(50);
+    ASSERT_TRUE(processQueuedWork());
 
     EXPECT_EQ(pressed.count(), 2) << "Enter reaches the focused hidden button";
     EXPECT_EQ(printers_.asked, 0);

@@ -7,6 +7,7 @@
 #include "link_label.h"
 #include "modal_watchdog.h"
 #include "reading_computation.h"
+#include "waits.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -219,7 +220,7 @@ TEST_F(ResultWindowByKeyboard, enter_after_a_reading_and_after_the_about_box_ope
     {
         ModalWatchdog noDialog(nullptr, 300);
         QTest::keyClick(window->windowHandle(), Qt::Key_Return);
-        QTest::qWait(50);
+        ASSERT_TRUE(processQueuedWork());
         EXPECT_EQ(noDialog.seen, 0);
     }
     {
@@ -232,7 +233,7 @@ TEST_F(ResultWindowByKeyboard, enter_after_a_reading_and_after_the_about_box_ope
     showActive(window);
     ModalWatchdog noDialog(nullptr, 300);
     QTest::keyClick(window->windowHandle(), Qt::Key_Return);
-    QTest::qWait(50);
+    ASSERT_TRUE(processQueuedWork());
     EXPECT_EQ(noDialog.seen, 0);
     EXPECT_EQ(printers.asked, 0);
     EXPECT_EQ(opened.count(), 0);
