@@ -106,10 +106,3 @@ TEST(ComputeReading, FreshRecordWithNoRowStaysEmpty) {
     EXPECT_EQ(r.SignNumber, 0);
     EXPECT_EQ(r.ElementText, "");
 }
-
-TEST(ModPeachBlossom, HoldsOneRecordForTheWholeRun) {
-    auto& record = modPeachBlossom::Record();
-    ComputeReading(record, "Once", "5", "March", "1975");
-    EXPECT_EQ(&record, &modPeachBlossom::Record());
-    EXPECT_EQ(modPeachBlossom::Record().Name, "Once");
-}

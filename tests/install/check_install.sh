@@ -88,19 +88,29 @@ if [[ -f $metainfo ]]; then
         fail "metainfo has no release entry for version $version"
 fi
 
-# The installed program must find its libraries and plugins and keep running.
-# A private home and runtime folder keep it away from the user's settings and
-# from any running copy's single-instance lock.
+# The installed program must find its libraries and plugins and keep running:
+# it is running once it holds its single-instance lock, which names it. A
+# private home and runtime folder keep it away from the user's settings and
+# from any running copy's lock.
 if [[ -x $prefix/bin/$program ]]; then
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
     HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime \
-        QT_QPA_PLATFORM=offscreen timeout 2 "$prefix/bin/$program" >"$work/run.log" 2>&1
-    rc=$?
-    if [[ $rc -ne 124 ]]; then
-        cat "$work/run.log"
-        fail "installed $program ended with code $rc instead of running"
-    fi
+        QT_QPA_PLATFORM=offscreen "$prefix/bin/$program" >"$work/run.log" 2>&1 &
+    pid=$!
+    lock=$work/runtime/$program-$(id -u).lock
+    until [[ "$(head -n 1 "$lock" 2>/dev/null)" == "$pid" ]]; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            rc=$?
+            cat "$work/run.log"
+            fail "installed $program ended with code $rc instead of running"
+            break
+        fi
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
 fi
 
 echo "== cpack -G DEB"

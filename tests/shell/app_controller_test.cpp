@@ -131,9 +131,17 @@ class BackCommand : public WindowLifeCycle, public testing::WithParamInterface<L
 TEST_P(BackCommand, GivesANewEmptyMainWindowWithTheCoBrandBannerAndGoesOn) {
     QPointer<frmPeachBlossomResult> result = readingFor("Li");
     ASSERT_FALSE(result.isNull());
+    // The main window comes before the result window goes: never no window.
+    bool bothShownDuringHandOver = false;
+    QObject::connect(result, &frmPeachBlossomResult::backRequested, [&] {
+        bothShownDuringHandOver =
+            result->isVisible() && controller.mainWindow() && controller.mainWindow()->isVisible();
+    });
     GetParam().act(*result);
+    EXPECT_TRUE(bothShownDuringHandOver);
+    EXPECT_TRUE(result.isNull() || !result->isVisible()) << "hidden at once";
     flushDeletes();
-    EXPECT_TRUE(result.isNull());
+    EXPECT_TRUE(result.isNull()) << "and destroyed";
     frmMain* main = controller.mainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
@@ -163,11 +171,15 @@ TEST_F(WindowLifeCycle, ClosingTheMainWindowEndsTheProgram) {
 class ResultExit : public WindowLifeCycle, public testing::WithParamInterface<Leave> {};
 
 TEST_P(ResultExit, ExitButtonMenuAndCloseBoxEndTheProgram) {
-    frmPeachBlossomResult* result = readingFor("Li");
-    ASSERT_NE(result, nullptr);
+    QPointer<frmPeachBlossomResult> result = readingFor("Li");
+    ASSERT_FALSE(result.isNull());
     GetParam().act(*result);
+    // Once: the window's own close, run again by ExitProgram, reports nothing more.
     EXPECT_EQ(processEnd.ends, 1);
     EXPECT_EQ(processEnd.lastCode, 0);
+    EXPECT_EQ(visibleWorkingWindows(), 0) << "no main window comes back";
+    flushDeletes();
+    EXPECT_TRUE(result.isNull()) << "a closed window is destroyed";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -28,8 +28,8 @@ socket=qyac-test-$$
 timeout 230 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     --width=1024 --height=768 >"$work/weston.log" 2>&1 &
 weston_pid=$!
-for _ in $(seq 1 600); do # a minute at most, for a busy machine
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+# Waits for the socket as long as weston lives (its own timeout ends it).
+until [ -S "$XDG_RUNTIME_DIR/$socket" ]; do
     kill -0 "$weston_pid" 2>/dev/null || break
     sleep 0.1
 done

@@ -99,10 +99,10 @@ protected:
     frmPeachBlossomResult* openShownAndActive(const engine::ReadingRecord& record) {
         open(record);
         window_->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_, kSafetyNetMs));
         window_->activateWindow();
         QApplication::setActiveWindow(window_);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window_, kSafetyNetMs));
         return window_;
     }
     static void processDeletes() {
@@ -216,7 +216,6 @@ TEST_F(ResultWindowTest, the_dogs_eight_names_need_more_than_one_line) {
     auto* window = open(record);
     QLabel* people = window->lblResult[13];
     EXPECT_GT(people->fontMetrics().horizontalAdvance(people->text()), 231);
-    EXPECT_EQ(people->text().count(QLatin1Char(',')), 7);
 }
 
 class ResultWindowWithoutASign : public ResultWindowTest,
@@ -352,38 +351,50 @@ TEST_F(ResultWindowTest, full_brand_banner_covers_the_co_brand_banner) {
 
 // --- Focus and the hidden Print button -------------------------------------------
 
-TEST_F(ResultWindowTest, hidden_print_button_has_the_focus_when_the_window_opens) {
+TEST_F(ResultWindowTest, hidden_print_button_lies_outside_and_is_the_only_one_enter_reaches) {
     const engine::ReadingRecord record = readingFor(5);
-    auto* window = openShownAndActive(record);
-    EXPECT_TRUE(window->cmdPrint->hasFocus());
+    auto* window = open(record);
     EXPECT_FALSE(window->centralWidget()->rect().intersects(window->cmdPrint->geometry()))
         << "the Print button must lie outside the client area";
     // Enter goes to the focused button only: neither of the others answers it.
     EXPECT_FALSE(window->cmdExit->isDefault());
     EXPECT_FALSE(window->cmdBack->isDefault());
-
-    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
-    EXPECT_TRUE(window->cmdExit->hasFocus());
-    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
-    EXPECT_TRUE(window->cmdBack->hasFocus());
 }
 
-TEST_F(ResultWindowTest,
-       enter_on_a_freshly_opened_window_presses_the_hidden_print_and_nothing_happens) {
+// Right after a reading, and again after the about box, Enter presses the
+// focused hidden button and nothing happens.
+TEST_F(ResultWindowTest, enter_after_a_reading_and_after_the_about_box_opens_nothing) {
     const engine::ReadingRecord record = readingFor(5);
     auto* window = openShownAndActive(record);
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
     QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
+    QSignalSpy links(window, &frmPeachBlossomResult::linkActivated);
     QSignalSpy pressed(window->cmdPrint, &QPushButton::clicked);
-    ModalWatchdog watchdog(nullptr, 500);
-
-    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
-    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
-    ASSERT_TRUE(processQueuedWork());
-
+    auto pressEnterTwice = [&] {
+        ModalWatchdog noDialog(nullptr, 500);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        ASSERT_TRUE(processQueuedWork());
+        EXPECT_EQ(noDialog.seen, 0);
+    };
+    pressEnterTwice();
     EXPECT_EQ(pressed.count(), 2) << "Enter reaches the focused hidden button";
+
+    {
+        ModalWatchdog closeAbout([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        window->mnuAbout->trigger();
+        EXPECT_EQ(closeAbout.expired, 0);
+    }
+    // The focus the window keeps for when it is active again.
+    EXPECT_EQ(window->focusWidget(), window->cmdPrint);
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window, kSafetyNetMs));
+    pressEnterTwice();
+
+    EXPECT_EQ(pressed.count(), 4);
     EXPECT_EQ(printers_.asked, 0);
-    EXPECT_EQ(watchdog.seen, 0);
+    EXPECT_EQ(links.count(), 0);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(closed.count(), 0);
     EXPECT_EQ(back.count(), 0);
@@ -418,26 +429,21 @@ TEST_F(ResultWindowTest, menu_bar_holds_file_help_and_donate_without_shortcuts) 
     EXPECT_EQ(top[0], window->mnuFile->menuAction());
     EXPECT_EQ(top[1], window->mnuHelp->menuAction());
     EXPECT_EQ(top[2], window->mnuDonate);
-    EXPECT_EQ(window->mnuFile->title(), QStringLiteral("&File"));
-    EXPECT_EQ(window->mnuHelp->title(), QStringLiteral("&Help"));
-    EXPECT_EQ(window->mnuDonate->text(), QStringLiteral("&Donate"));
     EXPECT_EQ(window->mnuDonate->menu(), nullptr);
 
+    // The texts are checked with the windows' other texts.
     struct Item {
         QAction* action;
-        const char* text; // nullptr: a separator
-        const char* name;
+        const char* name; // a name ending in "Sep1"/"Sep2" is a separator
     };
-    const std::vector<Item> file{{window->mnuPrint, "&Print", "mnuPrint"},
-                                 {window->mnuBack, "&Back", "mnuBack"},
-                                 {window->mnuFileSep1, nullptr, "mnuFileSep1"},
-                                 {window->mnuExit, "E&xit", "mnuExit"}};
-    const std::vector<Item> help{{window->mnuOnline, "&Online Help", "mnuOnline"},
-                                 {window->mnuVisit, "&Visit Us Online", "mnuVisit"},
-                                 {window->mnuHelpSep1, nullptr, "mnuHelpSep1"},
-                                 {window->mnuUpdate, "Check for Software &Update", "mnuUpdate"},
-                                 {window->mnuHelpSep2, nullptr, "mnuHelpSep2"},
-                                 {window->mnuAbout, "&About Software", "mnuAbout"}};
+    const std::vector<Item> file{{window->mnuPrint, "mnuPrint"},
+                                 {window->mnuBack, "mnuBack"},
+                                 {window->mnuFileSep1, "mnuFileSep1"},
+                                 {window->mnuExit, "mnuExit"}};
+    const std::vector<Item> help{
+        {window->mnuOnline, "mnuOnline"},     {window->mnuVisit, "mnuVisit"},
+        {window->mnuHelpSep1, "mnuHelpSep1"}, {window->mnuUpdate, "mnuUpdate"},
+        {window->mnuHelpSep2, "mnuHelpSep2"}, {window->mnuAbout, "mnuAbout"}};
     for (const auto& [menu, items] : {std::pair{window->mnuFile, file}, {window->mnuHelp, help}}) {
         const QList<QAction*> actions = menu->actions();
         ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
@@ -446,10 +452,7 @@ TEST_F(ResultWindowTest, menu_bar_holds_file_help_and_donate_without_shortcuts) 
             SCOPED_TRACE(item.name);
             EXPECT_EQ(actions[static_cast<qsizetype>(i)], item.action);
             EXPECT_EQ(item.action->objectName(), QLatin1String(item.name));
-            EXPECT_EQ(item.action->isSeparator(), item.text == nullptr);
-            if (item.text) {
-                EXPECT_EQ(item.action->text(), QLatin1String(item.text));
-            }
+            EXPECT_EQ(item.action->isSeparator(), QByteArray(item.name).contains("Sep"));
         }
     }
     for (QAction* action : window->findChildren<QAction*>()) {
@@ -518,74 +521,6 @@ INSTANTIATE_TEST_SUITE_P(
         WebCommand{"lblCobrand", [](frmPeachBlossomResult& w) { click(w.lblCobrand); },
                    Link::CoBrandPage}),
     [](const testing::TestParamInfo<WebCommand>& info) { return info.param.name; });
-
-// --- Back, Exit and the close box ------------------------------------------------
-
-struct Leave {
-    const char* name;
-    std::function<void(frmPeachBlossomResult&)> run;
-};
-
-void PrintTo(const Leave& l, std::ostream* out) {
-    *out << l.name;
-}
-
-class ResultWindowBack : public ResultWindowTest, public testing::WithParamInterface<Leave> {};
-
-TEST_P(ResultWindowBack, asks_for_the_main_window_first_then_goes_without_ending_the_program) {
-    const engine::ReadingRecord record = readingFor(9);
-    auto* window = open(record);
-    window->show();
-    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
-    QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
-    bool shownDuringBack = false;
-    QObject::connect(window, &frmPeachBlossomResult::backRequested,
-                     [&] { shownDuringBack = window->isVisible(); });
-
-    GetParam().run(*window);
-
-    EXPECT_EQ(back.count(), 1);
-    EXPECT_TRUE(shownDuringBack) << "the result window went before the main window came";
-    EXPECT_EQ(closed.count(), 0);
-    EXPECT_FALSE(window_.isNull() || window_->isVisible());
-    processDeletes();
-    EXPECT_TRUE(window_.isNull()) << "a closed window is destroyed";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ButtonAndMenu, ResultWindowBack,
-    testing::Values(Leave{"cmdBack", [](frmPeachBlossomResult& w) { click(w.cmdBack); }},
-                    Leave{"mnuBack", [](frmPeachBlossomResult& w) { w.mnuBack->trigger(); }}),
-    [](const testing::TestParamInfo<Leave>& info) { return info.param.name; });
-
-class ResultWindowExit : public ResultWindowTest, public testing::WithParamInterface<Leave> {};
-
-TEST_P(ResultWindowExit, closes_the_window_and_reports_the_users_close_once) {
-    const engine::ReadingRecord record = readingFor(9);
-    auto* window = open(record);
-    window->show();
-    QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
-    QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
-
-    GetParam().run(*window);
-
-    EXPECT_EQ(closed.count(), 1);
-    EXPECT_EQ(back.count(), 0);
-    ASSERT_FALSE(window_.isNull());
-    EXPECT_FALSE(window_->isVisible());
-    // Closing it again, as a program-wide shutdown may, reports nothing more.
-    window_->close();
-    EXPECT_EQ(closed.count(), 1);
-    processDeletes();
-    EXPECT_TRUE(window_.isNull()) << "a closed window is destroyed";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ButtonMenuAndCloseBox, ResultWindowExit,
-    testing::Values(Leave{"cmdExit", [](frmPeachBlossomResult& w) { click(w.cmdExit); }},
-                    Leave{"mnuExit", [](frmPeachBlossomResult& w) { w.mnuExit->trigger(); }},
-                    Leave{"close", [](frmPeachBlossomResult& w) { w.close(); }}),
-    [](const testing::TestParamInfo<Leave>& info) { return info.param.name; });
 
 // --- The about box ---------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 // What counts as a click on a link: a left press released over it, once.
 #include "link_label.h"
+#include "waits.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +14,7 @@ protected:
     void SetUp() override {
         link.resize(200, 30);
         link.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&link));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&link, kSafetyNetMs));
     }
     QPoint inside() const { return link.rect().center(); }
     QPoint outside() const { return link.rect().bottomRight() + QPoint(20, 20); }

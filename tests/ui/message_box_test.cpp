@@ -27,9 +27,7 @@ TEST(MessageBox, IsWideEnoughForItsWholeCaptionAndStaysFixedOffWayland) {
         EXPECT_GE(box->width(), captionNeed(box->windowTitle())) << "yesNo " << yesNo;
         EXPECT_EQ(box->minimumSize(), box->maximumSize()) << "a fixed size, as designed";
         EXPECT_EQ(box->size(), box->minimumSize());
-        // Nothing else changed: text, icon, buttons and default button.
-        EXPECT_EQ(box->text(), "Application is already running");
-        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        // The texts and icon are checked with the other texts.
         EXPECT_EQ(box->defaultButton(), box->button(yesNo ? QMessageBox::Yes : QMessageBox::Ok));
         // A later layout (a font change, say) keeps the caption whole.
         QFont bigger = box->font();

@@ -26,7 +26,7 @@ std::optional<QString> runTool(const QString& tool, const QStringList& args) {
     }
     QProcess process;
     process.start(path, args);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
         return std::nullopt;
     }
     return QString::fromUtf8(process.readAllStandardOutput());

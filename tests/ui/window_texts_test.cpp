@@ -95,7 +95,6 @@ TEST(WindowTexts, MessageBoxesCarryTheTitleAndTheInformationIcon) {
     EXPECT_EQ(inform->icon(), QMessageBox::Information);
     EXPECT_EQ(inform->text(), "Please Enter Your Name");
     EXPECT_EQ(inform->standardButtons(), QMessageBox::Ok);
-    EXPECT_TRUE(inform->isModal());
 
     auto question = makeMessageBox("There maybe an update\rDo you want to check?", true);
     EXPECT_EQ(question->windowTitle(), "QY Amoret Chart");
