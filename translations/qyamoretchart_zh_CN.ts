@@ -281,7 +281,7 @@
     <name>Links</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家创业好机会：开创属于您自己的网络事业，在网上赚钱。为您的网站定制完全属于您品牌的本软件。点击此处了解详情。</translation>
+        <translation>居家创业好机会：开创属于您自己的网络事业，在网上赚钱。让本软件全面换上您网站的品牌。点击此处了解详情。</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Mossagate</source>
-        <translation>苔纹玛瑙</translation>
+        <translation>苔藓玛瑙</translation>
     </message>
     <message>
         <source>Beryl</source>
@@ -784,7 +784,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家创业好机会：开创属于您自己的网络事业，在网上赚钱。为您的网站定制完全属于您品牌的本软件。</translation>
+        <translation>居家创业好机会：开创属于您自己的网络事业，在网上赚钱。让本软件全面换上您网站的品牌。</translation>
     </message>
     <message>
         <source>OK</source>

@@ -281,11 +281,11 @@
     <name>Links</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家創業好機會：開創屬於您自己的網路事業，在網路上賺錢。為您的網站量身打造完全屬於您品牌的本軟體。點選此處瞭解詳情。</translation>
+        <translation>居家創業好機會：開創屬於您自己的網路事業，在網路上賺錢。讓本軟體全面換上您網站的品牌。點選此處瞭解詳情。</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>為您的網站聯名推出本軟體，提升網站的忠誠度與流量。在這裡放上您網站的名稱與連結。詳情請見「說明」選單。點選此處瞭解聯名合作的更多資訊。</translation>
+        <translation>為您的網站聯名推出本軟體，提升網站的訪客忠誠度與流量。在這裡放上您網站的名稱與連結。詳情請見「說明」選單。點選此處瞭解聯名合作的更多資訊。</translation>
     </message>
     <message>
         <source>Visit our online discussion forum at %1</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Mossagate</source>
-        <translation>苔紋瑪瑙</translation>
+        <translation>苔蘚瑪瑙</translation>
     </message>
     <message>
         <source>Beryl</source>
@@ -784,7 +784,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家創業好機會：開創屬於您自己的網路事業，在網路上賺錢。為您的網站量身打造完全屬於您品牌的本軟體。</translation>
+        <translation>居家創業好機會：開創屬於您自己的網路事業，在網路上賺錢。讓本軟體全面換上您網站的品牌。</translation>
     </message>
     <message>
         <source>OK</source>
