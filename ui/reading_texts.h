@@ -13,9 +13,7 @@
 
 namespace reading_texts {
 
-// Every text the engine can write into a record's shown fields, and every
-// famous person's name, in English as the engine spells them.
-std::span<const char* const> values();
+// Every famous person's name, in English as the engine spells them.
 std::span<const char* const> famousPeople();
 
 // A record's field as the user reads it: translated, and the famous people's
