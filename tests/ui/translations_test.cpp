@@ -161,6 +161,7 @@ TEST_P(InChinese, every_sign_and_element_in_the_window_and_on_the_printed_page) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Chinese, InChinese, testing::Values("zh_CN", "zh_TW"));
+INSTANTIATE_TEST_SUITE_P(Chinese, InChinese, testing::Values("zh_CN", "zh_TW"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
