@@ -110,7 +110,9 @@ one_run() { # label executable run-number
     runtime=$(mktemp -d "$runtime_root/run.XXXXXX")
     chmod 0700 "$runtime"
     [ "$mode" = warm ] || drop_page_cache
-    if line=$(HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$runtime" \
+    # In English whatever the session's language: map_watch knows the window
+    # by its English caption.
+    if line=$(LANGUAGE=en HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$runtime" \
         "$watch" -- "$2" 2>>"$work/errors"); then
         [ "$3" -eq 0 ] || echo "$1 $3 $line" >>"$work/results"
     else

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "frm_main.h"
 #include "instance_guard.h"
+#include "languages.h"
 #include "printer_chooser.h"
 #include "process_end.h"
 #include "prompter.h"
@@ -79,6 +80,9 @@ private:
 } // namespace
 
 int runApplication(Prompter& userPrompter) {
+    // Before any text is made: the system's language, English where there is
+    // no translation for it.
+    const languages::Translations translations;
     // The program ends only through ExitProgram, never because the last
     // visible window closed during a hand-over.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -7,9 +7,12 @@
 #include "random_source.h"
 #include "update_notice.h"
 
+#include <QCoreApplication>
+
 bool StartUp(StartUpServices& services, AppController& controller, const LaterWork& later) {
     if (services.guard.anotherCopyRunning()) {
-        services.prompter.inform(QStringLiteral("Application is already running"));
+        services.prompter.inform(
+            QCoreApplication::translate("StartUp", "Application is already running"));
         controller.ExitProgram();
         return false;
     }

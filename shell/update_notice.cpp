@@ -5,6 +5,7 @@
 #include "settings_store.h"
 #include "web_links.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cstdlib>
@@ -99,9 +100,9 @@ void RemindOfUpdate(SettingsStore& settings, Clock& clock, Prompter& prompter, W
         return;
     }
 
-    const bool yes = prompter.askYesNo(
-        QStringLiteral("There maybe an update to this software available\rDo you want to check "
-                       "for an update?"));
+    const bool yes = prompter.askYesNo(QCoreApplication::translate(
+        "UpdateNotice", "There maybe an update to this software available\rDo you want to check "
+                        "for an update?"));
     // Recorded before any page opens. A store that refuses the write must
     // not swallow the user's Yes.
     settings.write(kSection, storedKey(), todayText);

@@ -12,12 +12,14 @@
 
 namespace {
 
-const QString kProgramDescription = QStringLiteral(
+const char kProgramDescription[] = QT_TRANSLATE_NOOP(
+    "frmAbout",
     "QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance "
     "direction. This software gives you advice based on your romance direction. All rights to "
     "this software are held by the makers of QY Amoret Chart.");
 
-const QString kOffer = QStringLiteral(
+const char kOffer[] = QT_TRANSLATE_NOOP(
+    "frmAbout",
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
     "this software fully branded for your website.");
 
@@ -29,13 +31,13 @@ form::Design design() {
     using namespace form;
     // clang-format off
     return {form::Unit::Pixels, {419, 219}, {
-        {"cmdOK",       Kind::Button,  nullptr, {329, 192, 84, 23},              QStringLiteral("OK"), 8.25, 0, form::kSystemColour, 0},
+        {"cmdOK",       Kind::Button,  nullptr, {329, 192, 84, 23},              frmAbout::tr("OK"), 8.25, 0, form::kSystemColour, 0},
         {"picIcon",     Kind::Picture, nullptr, {6, 10, 32, 32},                 {}, 8.25, Opaque},
-        {"Label2",      Kind::Label,   nullptr, {52, 10, form::kFitText, 0},     look::kWindowCaption, 9.75, Bold | Opaque, look::kLinkBlue},
-        {"Label1",      Kind::Label,   nullptr, {54, 34, 359, 57},               kProgramDescription, 8.25, Wrap | Opaque, look::kDarkPurple},
-        {"lblHomePage", Kind::Link,    nullptr, {143, 91, form::kFitText, 0},    QStringLiteral("Click here to visit ") + linkAddress(Link::HomePage), 8.25, Underline | Opaque, look::kOliveGreen, 1},
-        {"Label3",      Kind::Label,   nullptr, {5, 112, 408, 41},               kOffer, 8.25, Bold | Wrap | Opaque, look::kLinkBlue},
-        {"lblCoBrand",  Kind::Link,    nullptr, {256, 153, form::kFitText, 0},   QStringLiteral("Click here for more details."), 8.25, Underline | Opaque, look::kOliveGreen, 2},
+        {"Label2",      Kind::Label,   nullptr, {52, 10, form::kFitText, 0},     look::windowCaption(), 9.75, Bold | Opaque, look::kLinkBlue},
+        {"Label1",      Kind::Label,   nullptr, {54, 34, 359, 57},               frmAbout::tr(kProgramDescription), 8.25, Wrap | Opaque, look::kDarkPurple},
+        {"lblHomePage", Kind::Link,    nullptr, {143, 91, form::kFitText, 0},    frmAbout::tr("Click here to visit %1").arg(linkAddress(Link::HomePage)), 8.25, Underline | Opaque, look::kOliveGreen, 1},
+        {"Label3",      Kind::Label,   nullptr, {5, 112, 408, 41},               frmAbout::tr(kOffer), 8.25, Bold | Wrap | Opaque, look::kLinkBlue},
+        {"lblCoBrand",  Kind::Link,    nullptr, {256, 153, form::kFitText, 0},   frmAbout::tr("Click here for more details."), 8.25, Underline | Opaque, look::kOliveGreen, 2},
         {"Line2",       Kind::Line,    nullptr, {-4, 185, 476, 2},               {}},
     }};
     // clang-format on
@@ -80,7 +82,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     // Drawn at the screen's pixel density from the icon's larger sizes.
     picIcon->setPixmap(look::programIcon().pixmap(picIcon->size(), devicePixelRatioF()));
-    picIcon->setAccessibleName(QStringLiteral("QY Amoret Chart icon"));
+    picIcon->setAccessibleName(tr("QY Amoret Chart icon"));
 
     keepInside(lblHomePage, controls.pixels(kRightMargin));
     connect(lblHomePage, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });

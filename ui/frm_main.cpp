@@ -5,6 +5,7 @@
 #include "prompter.h"
 #include "random_source.h"
 #include "reading_computation.h"
+#include "reading_texts.h"
 #include "window_look.h"
 
 #include <QCloseEvent>
@@ -25,24 +26,23 @@ namespace {
 // the one in front is reached.
 form::Design design() {
     using namespace form;
-    const QString intro =
-        QStringLiteral("Know more about your romance direction with the Chinese "
-                       "Amoret Chart. Enter your personal details to get started.");
+    const QString intro = frmMain::tr("Know more about your romance direction with the Chinese "
+                                      "Amoret Chart. Enter your personal details to get started.");
     // clang-format off
     return {form::Unit::Twips, {7590, 4650}, {
         {"Label14",      Kind::Link,     nullptr,        {1230, 0, 5130, 435},    texts::forumInvitation(), 8.25, Bold | Underline | CenterH | Wrap, look::kLinkBlue, 5},
         {"Label1_1",     Kind::Label,    nullptr,        {488, 840, 6615, 435},   intro,                          8.25, Bold | CenterH | Wrap, look::kDarkPurple},
-        {"fraDetails",   Kind::GroupBox, nullptr,        {1645, 1860, 4300, 1695}, QStringLiteral("Your Details Please"), 8.25, Bold, look::kPurple},
-        {"Label1_0",     Kind::Label,    "fraDetails",   {480, 360, 495, 195},    QStringLiteral("Name"),        8.25, 0, look::kDarkPurple},
+        {"fraDetails",   Kind::GroupBox, nullptr,        {1645, 1860, 4300, 1695}, frmMain::tr("Your Details Please"), 8.25, Bold, look::kPurple},
+        {"Label1_0",     Kind::Label,    "fraDetails",   {480, 360, 495, 195},    frmMain::tr("Name"),        8.25, 0, look::kDarkPurple},
         {"txtName",      Kind::TextBox,  "fraDetails",   {1050, 285, 3105, 345},  {},                            8.25, 0, look::kInputText, 0},
-        {"Label2",       Kind::Label,    "fraDetails",   {105, 750, 870, 195},    QStringLiteral("Birth Date"),  8.25, 0, look::kDarkPurple},
-        {"cboDate",      Kind::List,     "fraDetails",   {1050, 690, 645, 315},   {},                            8.25, 0, look::kInputText, 1, QStringLiteral("Birth Date: Day")},
-        {"cboMonth",     Kind::List,     "fraDetails",   {1755, 690, 1305, 315},  {},                            8.25, 0, look::kInputText, 2, QStringLiteral("Birth Date: Month")},
-        {"cboYear",      Kind::List,     "fraDetails",   {3120, 690, 1095, 315},  {},                            8.25, 0, look::kInputText, 3, QStringLiteral("Birth Date: Year")},
-        {"cmdProceed",   Kind::Button,   "fraDetails",   {120, 1200, 4065, 375},  QStringLiteral("&Get My Peach Blossom Reading"), 8.25, Bold, look::kInputText, 4},
+        {"Label2",       Kind::Label,    "fraDetails",   {105, 750, 870, 195},    frmMain::tr("Birth Date"),  8.25, 0, look::kDarkPurple},
+        {"cboDate",      Kind::List,     "fraDetails",   {1050, 690, 645, 315},   {},                            8.25, 0, look::kInputText, 1, frmMain::tr("Birth Date: Day")},
+        {"cboMonth",     Kind::List,     "fraDetails",   {1755, 690, 1305, 315},  {},                            8.25, 0, look::kInputText, 2, frmMain::tr("Birth Date: Month")},
+        {"cboYear",      Kind::List,     "fraDetails",   {3120, 690, 1095, 315},  {},                            8.25, 0, look::kInputText, 3, frmMain::tr("Birth Date: Year")},
+        {"cmdProceed",   Kind::Button,   "fraDetails",   {120, 1200, 4065, 375},  frmMain::tr("&Get My Peach Blossom Reading"), 8.25, Bold, look::kInputText, 4},
         {"fraFullBrand", Kind::Frame,    nullptr,        {-7, 3840, 7605, 800},   {}},
-        {"lblFullBrand", Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kFullBrandBanner, 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 6},
-        {"lblCobrand",   Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::kCoBrandBanner,   8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 7},
+        {"lblFullBrand", Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::fullBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 6},
+        {"lblCobrand",   Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::coBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 7},
     }};
     // clang-format on
 }
@@ -109,8 +109,10 @@ void frmMain::load() {
     for (int day = 1; day <= 31; ++day) {
         cboDate->addItem(QString::number(day));
     }
+    // Shown in the user's language; the reading is given the English name.
     for (const auto month : engine::kMonthNames) {
-        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+        cboMonth->addItem(reading_texts::translated(month),
+                          QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
     }
     for (int year = 1936; year <= 2008; ++year) {
         cboYear->addItem(QString::number(year));
@@ -126,7 +128,7 @@ void frmMain::load() {
 
 bool frmMain::ValidateDetails() {
     if (txtName->text().isEmpty()) {
-        prompter_.inform(QStringLiteral("Please Enter Your Name"));
+        prompter_.inform(tr("Please Enter Your Name"));
         txtName->setFocus();
         return false;
     }
@@ -137,13 +139,13 @@ bool frmMain::ValidateDetails() {
     const bool leap = cboYear->currentText().toInt() % 4 == 0;
     const int firstBadFebruaryPosition = leap ? 29 : 28;
     if (monthPosition == 1 && dayPosition >= firstBadFebruaryPosition) {
-        prompter_.inform(QStringLiteral("Please Enter Correct Date Or Month!"));
+        prompter_.inform(tr("Please Enter Correct Date Or Month!"));
         return false;
     }
 
     if (dayPosition == 30 && std::find(std::begin(kThirtyDayMonths), std::end(kThirtyDayMonths),
                                        monthPosition) != std::end(kThirtyDayMonths)) {
-        prompter_.inform(QStringLiteral("Please Enter Correct Date Or Month !"));
+        prompter_.inform(tr("Please Enter Correct Date Or Month !"));
         return false;
     }
     return true;
@@ -156,7 +158,7 @@ void frmMain::cmdProceed_Click() {
     if (ValidateDetails()) {
         engine::ComputeReading(
             record_, txtName->text().toStdString(), cboDate->currentText().toStdString(),
-            cboMonth->currentText().toStdString(), cboYear->currentText().toStdString());
+            cboMonth->currentData().toString().toStdString(), cboYear->currentText().toStdString());
         emit readingReady();
         close();
     }

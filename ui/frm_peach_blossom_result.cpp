@@ -7,6 +7,7 @@
 #include "printer_chooser.h"
 #include "reading_print.h"
 #include "reading_record.h"
+#include "reading_texts.h"
 #include "result_rows.h"
 #include "sign_pictures.h"
 #include "window_look.h"
@@ -32,14 +33,14 @@ form::Design design() {
     // clang-format off
     return {form::Unit::Pixels, {617, 500}, {
         {"Label14",      Kind::Link,     nullptr,        {139, 0, 338, 29},    texts::forumInvitationWithClick(), 8.25, Bold | Underline | CenterH | CenterV | Wrap, look::kLinkBlue, 3},
-        {"Frame1",       Kind::GroupBox, nullptr,        {0, 32, 617, 425},    QStringLiteral("QY Amoret Chart Results"), 9, Bold},
+        {"Frame1",       Kind::GroupBox, nullptr,        {0, 32, 617, 425},    frmPeachBlossomResult::tr("QY Amoret Chart Results"), 9, Bold},
         {"picSign",      Kind::Picture,  "Frame1",       {407, kPictureTop, 200, 200}, {}},
-        {"cmdExit",      Kind::Button,   "Frame1",       {468, 382, 67, 23},   QStringLiteral("E&xit"), 8.25, 0, form::kSystemColour, 1},
-        {"cmdBack",      Kind::Button,   "Frame1",       {539, 382, 67, 23},   QStringLiteral("&Back"), 8.25, 0, form::kSystemColour, 2},
+        {"cmdExit",      Kind::Button,   "Frame1",       {468, 382, 67, 23},   frmPeachBlossomResult::tr("E&xit"), 8.25, 0, form::kSystemColour, 1},
+        {"cmdBack",      Kind::Button,   "Frame1",       {539, 382, 67, 23},   frmPeachBlossomResult::tr("&Back"), 8.25, 0, form::kSystemColour, 2},
         {"fraFullBrand", Kind::Frame,    nullptr,        {0, 457, 617, 43},    {}},
-        {"lblCobrand",   Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kCoBrandBanner,   8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 5},
-        {"lblFullBrand", Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::kFullBrandBanner, 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 4},
-        {"cmdPrint",     Kind::Button,   nullptr,        {238, 611, 67, 23},   QStringLiteral("&Print"), 8.25, 0, form::kSystemColour, 0},
+        {"lblCobrand",   Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::coBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 5},
+        {"lblFullBrand", Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::fullBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 4},
+        {"cmdPrint",     Kind::Button,   nullptr,        {238, 611, 67, 23},   frmPeachBlossomResult::tr("&Print"), 8.25, 0, form::kSystemColour, 0},
     }};
     // clang-format on
 }
@@ -85,24 +86,24 @@ frmPeachBlossomResult::frmPeachBlossomResult(const engine::ReadingRecord& record
 }
 
 void frmPeachBlossomResult::createMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = addItem(mnuFile, QStringLiteral("&Print"), "mnuPrint");
-    mnuBack = addItem(mnuFile, QStringLiteral("&Back"), "mnuBack");
+    mnuPrint = addItem(mnuFile, tr("&Print"), "mnuPrint");
+    mnuBack = addItem(mnuFile, tr("&Back"), "mnuBack");
     mnuFileSep1 = addSeparator(mnuFile, "mnuFileSep1");
-    mnuExit = addItem(mnuFile, QStringLiteral("E&xit"), "mnuExit");
+    mnuExit = addItem(mnuFile, tr("E&xit"), "mnuExit");
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = addItem(mnuHelp, QStringLiteral("&Online Help"), "mnuOnline");
-    mnuVisit = addItem(mnuHelp, QStringLiteral("&Visit Us Online"), "mnuVisit");
+    mnuOnline = addItem(mnuHelp, tr("&Online Help"), "mnuOnline");
+    mnuVisit = addItem(mnuHelp, tr("&Visit Us Online"), "mnuVisit");
     mnuHelpSep1 = addSeparator(mnuHelp, "mnuHelpSep1");
-    mnuUpdate = addItem(mnuHelp, QStringLiteral("Check for Software &Update"), "mnuUpdate");
+    mnuUpdate = addItem(mnuHelp, tr("Check for Software &Update"), "mnuUpdate");
     mnuHelpSep2 = addSeparator(mnuHelp, "mnuHelpSep2");
-    mnuAbout = addItem(mnuHelp, QStringLiteral("&About Software"), "mnuAbout");
+    mnuAbout = addItem(mnuHelp, tr("&About Software"), "mnuAbout");
 
     // A command on the menu bar itself, without a menu.
-    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
+    mnuDonate = menuBar()->addAction(tr("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
 
     connect(mnuPrint, &QAction::triggered, this, &frmPeachBlossomResult::mnuPrint_Click);
@@ -141,8 +142,8 @@ void frmPeachBlossomResult::createControls() {
         if (row.caption) {
             controls
                 .add({nullptr, form::Kind::Label, nullptr,
-                      QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight),
-                      QLatin1String(row.caption), 8.25, form::Bold, look::kPurple},
+                      QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight), captionText(row),
+                      8.25, form::Bold, look::kPurple},
                      Frame1)
                 ->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
         }
@@ -176,12 +177,11 @@ void frmPeachBlossomResult::createControls() {
 void frmPeachBlossomResult::load() {
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
-        const QString value = QString::fromStdString(record_.*row.field);
+        const QString value = reading_texts::shown(record_, row.field);
         lblResult[i]->setText(value);
         if (row.caption) {
             // Read out with its caption, which sits in another label on screen.
-            lblResult[i]->setAccessibleName(QLatin1String(row.caption) + QStringLiteral(": ") +
-                                            value);
+            lblResult[i]->setAccessibleName(tr("%1: %2").arg(captionText(row), value));
         }
         if (!row.wraps()) {
             lblResult[i]->adjustSize();
@@ -202,10 +202,9 @@ void frmPeachBlossomResult::showSignPicture() {
     }
     picSign->setPixmap(picture);
     const std::string_view animal = engine::kAnimals[static_cast<std::size_t>(shown - 1)];
-    picSign->setAccessibleName(QStringLiteral("Chinese Sign picture"));
+    picSign->setAccessibleName(tr("Chinese Sign picture"));
     picSign->setAccessibleDescription(
-        QStringLiteral("A %1 drawn in white on a purple disc")
-            .arg(QLatin1String(animal.data(), static_cast<qsizetype>(animal.size()))));
+        tr("A %1 drawn in white on a purple disc").arg(reading_texts::translated(animal)));
 }
 
 void frmPeachBlossomResult::cmdBack_Click() {

@@ -2,6 +2,8 @@
 
 #include "site_hosts.h"
 
+#include <QCoreApplication>
+
 QString linkAddress(Link link) {
     const QString main = QStringLiteral("http://") + QLatin1String(kMainHost);
     const QString help = QStringLiteral("http://") + QLatin1String(kHelpHost);
@@ -25,12 +27,29 @@ QString linkAddress(Link link) {
 
 namespace texts {
 
+QString fullBrandBanner() {
+    return QCoreApplication::translate(
+        "Links", "Home Business Opportunity. Start your own Internet business and make money "
+                 "online. Get this software fully branded for your website. Click here for more "
+                 "details.");
+}
+
+// The doubled blanks belong to the text; "&" shows as itself in a label.
+QString coBrandBanner() {
+    return QCoreApplication::translate(
+        "Links", "Co-brand this software for your site.  Increase loyalty and traffic to your "
+                 "site. Put your site's name &  link here. See \"Help\" for details. Click Here "
+                 "for more info on co-branding.");
+}
+
 QString forumInvitation() {
-    return QStringLiteral("Visit our online discussion forum at %1").arg(QLatin1String(kMainHost));
+    return QCoreApplication::translate("Links", "Visit our online discussion forum at %1")
+        .arg(QLatin1String(kMainHost));
 }
 
 QString forumInvitationWithClick() {
-    return QStringLiteral("Share your reading in our discussion forum. Click here to visit %1")
+    return QCoreApplication::translate(
+               "Links", "Share your reading in our discussion forum. Click here to visit %1")
         .arg(QLatin1String(kMainHost));
 }
 

@@ -102,7 +102,7 @@ private:
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, bool yesNo) {
     auto box = std::make_unique<ProgramMessageBox>(QApplication::activeWindow());
     box->setIcon(QMessageBox::Information);
-    box->setWindowTitle(look::kAppTitle);
+    box->setWindowTitle(look::appTitle());
     box->setText(text);
     box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::ApplicationModal);

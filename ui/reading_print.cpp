@@ -1,6 +1,7 @@
 #include "reading_print.h"
 
 #include "reading_record.h"
+#include "reading_texts.h"
 #include "result_rows.h"
 #include "sign_pictures.h"
 #include "window_look.h"
@@ -22,10 +23,6 @@ namespace {
 constexpr qreal kTitlePoints = 16;
 constexpr qreal kTextPoints = 10;
 
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
 constexpr int kWrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 // Lays the page out in a box of the given width and returns the height used;
@@ -45,7 +42,7 @@ public:
         const qreal rowGap = line * 0.6;
 
         qreal y = 0;
-        y += block(QRectF(0, y, width, 0), look::kWindowCaption, titleFont, look::kLinkBlue);
+        y += block(QRectF(0, y, width, 0), look::windowCaption(), titleFont, look::kLinkBlue);
         y += line * 0.4;
         if (paint_) {
             painter_.setPen(QPen(QColor(look::kPurple), line / 12));
@@ -56,8 +53,8 @@ public:
         qreal captionWidth = 0;
         for (const ResultRow& row : kResultRows) {
             if (row.caption) {
-                captionWidth = std::max(
-                    captionWidth, captionMetrics.horizontalAdvance(QLatin1String(row.caption)));
+                captionWidth =
+                    std::max(captionWidth, captionMetrics.horizontalAdvance(captionText(row)));
             }
         }
         const qreal valueX = captionWidth + line * 1.5;
@@ -70,7 +67,7 @@ public:
         qreal pictureTop = -1;
 
         for (const ResultRow& row : kResultRows) {
-            const QString value = text(record_.*row.field);
+            const QString value = reading_texts::shown(record_, row.field);
             if (!row.caption) {
                 y += block(QRectF(0, y, width, 0), value, valueFont, look::kDarkPurple);
                 y += rowGap * 2;
@@ -80,7 +77,7 @@ public:
                 pictureTop = y;
             }
             const qreal right = besidePicture(row) ? width - pictureSide - pictureGap : width;
-            block(QRectF(0, y, valueX, 0), QLatin1String(row.caption), captionFont, look::kPurple);
+            block(QRectF(0, y, valueX, 0), captionText(row), captionFont, look::kPurple);
             y += block(QRectF(valueX, y, right - valueX, 0), value, valueFont, look::kDarkPurple);
             y += rowGap;
         }

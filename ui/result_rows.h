@@ -4,6 +4,9 @@
 
 #include "reading_record.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <array>
 #include <string>
 
@@ -22,26 +25,31 @@ struct ResultRow {
 
 // clang-format off
 inline const std::array<ResultRow, 14> kResultRows{{
-    {"Chinese Sign",         &engine::ReadingRecord::Animal,             24},
-    {"Romance Direction",    &engine::ReadingRecord::RomanceDirection,   45},
-    {"Peach Blossom Advice", &engine::ReadingRecord::PeachBlossomAdvice, 66},
-    {"Chinese Element",      &engine::ReadingRecord::Element,            87},
-    {nullptr,                &engine::ReadingRecord::ElementText,        100, 8, 599, 65},
-    {"Ruling Planet",        &engine::ReadingRecord::RulingPlanet,       173},
-    {"Most Compatible",      &engine::ReadingRecord::MostCompatible,     194},
-    {"Least Compatible",     &engine::ReadingRecord::LeastCompatible,    215},
-    {"Favourable Seasons",   &engine::ReadingRecord::FavourableSeason,   236},
-    {"Favourable Month",     &engine::ReadingRecord::FavourableMonth,    257},
-    {"Lucky Color",          &engine::ReadingRecord::LuckyColor,         278},
-    {"GemStone",             &engine::ReadingRecord::GemStone,           299},
-    {"Energy",               &engine::ReadingRecord::Energy,             320},
-    {"Famous People",        &engine::ReadingRecord::FamousPeople,       341, 168, 231, 44},
+    {QT_TRANSLATE_NOOP("ResultRows", "Chinese Sign"),        &engine::ReadingRecord::Animal,             24},
+    {QT_TRANSLATE_NOOP("ResultRows", "Romance Direction"),   &engine::ReadingRecord::RomanceDirection,   45},
+    {QT_TRANSLATE_NOOP("ResultRows", "Peach Blossom Advice"),&engine::ReadingRecord::PeachBlossomAdvice, 66},
+    {QT_TRANSLATE_NOOP("ResultRows", "Chinese Element"),     &engine::ReadingRecord::Element,            87},
+    {nullptr,                                                &engine::ReadingRecord::ElementText,        100, 8, 599, 65},
+    {QT_TRANSLATE_NOOP("ResultRows", "Ruling Planet"),       &engine::ReadingRecord::RulingPlanet,       173},
+    {QT_TRANSLATE_NOOP("ResultRows", "Most Compatible"),     &engine::ReadingRecord::MostCompatible,     194},
+    {QT_TRANSLATE_NOOP("ResultRows", "Least Compatible"),    &engine::ReadingRecord::LeastCompatible,    215},
+    {QT_TRANSLATE_NOOP("ResultRows", "Favourable Seasons"),  &engine::ReadingRecord::FavourableSeason,   236},
+    {QT_TRANSLATE_NOOP("ResultRows", "Favourable Month"),    &engine::ReadingRecord::FavourableMonth,    257},
+    {QT_TRANSLATE_NOOP("ResultRows", "Lucky Color"),         &engine::ReadingRecord::LuckyColor,         278},
+    {QT_TRANSLATE_NOOP("ResultRows", "GemStone"),            &engine::ReadingRecord::GemStone,           299},
+    {QT_TRANSLATE_NOOP("ResultRows", "Energy"),              &engine::ReadingRecord::Energy,             320},
+    {QT_TRANSLATE_NOOP("ResultRows", "Famous People"),       &engine::ReadingRecord::FamousPeople,       341, 168, 231, 44},
 }};
 // clang-format on
 
 // The sign's picture starts level with the profile rows; rows from here down
 // sit beside it, the reading's first rows above it.
 inline constexpr int kPictureTop = 173;
+
+// The row's caption in the user's language.
+inline QString captionText(const ResultRow& row) {
+    return QCoreApplication::translate("ResultRows", row.caption);
+}
 
 inline bool besidePicture(const ResultRow& row) {
     return row.top >= kPictureTop;

@@ -1,6 +1,7 @@
 #include "window_look.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -10,6 +11,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,6 +24,14 @@ namespace {
 constexpr double kMinimumContrast = 4.5;
 constexpr QRgb kDesignedTextColours[] = {kLinkBlue, kDarkPurple, kPurple, kOliveGreen, kInputText};
 } // namespace
+
+QString windowCaption() {
+    return QCoreApplication::translate("look", "QY Amoret Chart v1.0");
+}
+
+QString appTitle() {
+    return QCoreApplication::translate("look", "QY Amoret Chart");
+}
 
 QIcon programIcon() {
     // Decoded once: every result and about window asks for it again.
@@ -80,10 +90,31 @@ constexpr int kDesignLineHeight = 13;
 // positions, so rows designed edge to edge still clear each other.
 constexpr qreal kScaleStep = 16;
 
+// The height of one line of `text` as a label lays it out, fallback fonts included.
+static qreal laidOutLineHeight(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.isValid() ? line.height() : 0;
+}
+
+// How much taller the user's language draws a line than the base font's own
+// letters: Chinese comes from a CJK fallback font with taller lines. Nothing
+// in English.
+static int languageExtraHeight(const QFont& font) {
+    const QString latin = QStringLiteral("Ag");
+    const QString sample = QCoreApplication::translate(
+        "look", "Ag",
+        "Never shown: a few letters of this language's script, to measure how tall its lines are");
+    return static_cast<int>(
+        std::ceil(std::max(0.0, laidOutLineHeight(sample, font) - laidOutLineHeight(latin, font))));
+}
+
 // What one line of a label takes: some fonts space lines wider than their height.
 static int lineHeight(const QFont& font) {
     const QFontMetrics metrics(font);
-    return std::max(metrics.height(), metrics.lineSpacing());
+    return std::max(metrics.height(), metrics.lineSpacing()) + languageExtraHeight(font);
 }
 
 qreal layoutScaleFor(const QFont& base) {
@@ -93,13 +124,14 @@ qreal layoutScaleFor(const QFont& base) {
     const bool designFamily =
         family.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) == 0 ||
         family.compare(QLatin1String("DejaVu Sans"), Qt::CaseInsensitive) == 0;
-    if (designFamily && qFuzzyCompare(dpi, 96.0)) {
+    QFont bold = base;
+    bold.setBold(true);
+    if (designFamily && qFuzzyCompare(dpi, 96.0) && languageExtraHeight(base) == 0 &&
+        languageExtraHeight(bold) == 0) {
         return 1.0; // exactly as designed, whatever the hinting of this machine
     }
     const QString sample = QStringLiteral("The quick brown fox jumps over the lazy dog. "
                                           "THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG 0123456789");
-    QFont bold = base;
-    bold.setBold(true);
     const qreal growth =
         std::max({QFontMetricsF(base).horizontalAdvance(sample) / kDesignSampleWidth,
                   QFontMetricsF(bold).horizontalAdvance(sample) / kDesignSampleWidthBold,
@@ -151,7 +183,7 @@ QPalette windowPalette(const QPalette& system) {
 }
 
 QWidget* applyWindowLook(QWidget* window, QSize clientSize) {
-    window->setWindowTitle(kWindowCaption);
+    window->setWindowTitle(windowCaption());
     window->setFont(font());
     window->setPalette(windowPalette(QApplication::palette()));
     window->setAutoFillBackground(true);

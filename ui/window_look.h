@@ -14,9 +14,10 @@ class QWidget;
 
 namespace look {
 
-inline const QString kWindowCaption = QStringLiteral("QY Amoret Chart v1.0");
+// Every window's caption, in the user's language.
+QString windowCaption();
 // Caption of message boxes.
-inline const QString kAppTitle = QStringLiteral("QY Amoret Chart");
+QString appTitle();
 
 inline constexpr QRgb kLinkBlue = qRgb(40, 83, 196);
 inline constexpr QRgb kDarkPurple = qRgb(104, 45, 123);
@@ -35,7 +36,8 @@ QFont font(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 // font at 96 dpi, else the growth of the base font's text width and line
 // height, as Windows scales dialogs with the system font. Never below 1.
 qreal layoutScale();
-// The same for a given base font, at the screen's logical dpi.
+// The same for a given base font, at the screen's logical dpi, with the line
+// height of the user's language (a CJK fallback font draws taller lines).
 qreal layoutScaleFor(const QFont& base);
 
 // WCAG 2.1 contrast ratio of two colours, 1 to 21.
