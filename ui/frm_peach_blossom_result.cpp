@@ -1,5 +1,6 @@
 #include "frm_peach_blossom_result.h"
 
+#include "accessibility.h"
 #include "form.h"
 #include "frm_about.h"
 #include "link_label.h"
@@ -139,12 +140,14 @@ void frmPeachBlossomResult::createControls() {
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
         if (row.caption) {
-            controls
-                .add({nullptr, form::Kind::Label, nullptr,
-                      QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight),
-                      QLatin1String(row.caption), 8.25, form::Bold, look::kPurple},
-                     Frame1)
-                ->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+            QWidget* caption =
+                controls.add({nullptr, form::Kind::Label, nullptr,
+                              QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight),
+                              QLatin1String(row.caption), 8.25, form::Bold, look::kPurple},
+                             Frame1);
+            caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+            // Assistive technology hears it once, with its value (load).
+            accessibility::setConcealed(caption, true);
         }
         const QRect box = row.wraps() ? QRect(row.left, row.top, row.width, row.height)
                                       : QRect(kValueLeft, row.top, form::kFitText, kRowHeight);
@@ -174,6 +177,7 @@ void frmPeachBlossomResult::createControls() {
 }
 
 void frmPeachBlossomResult::load() {
+    QStringList arrival;
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
         const QString value = QString::fromStdString(record_.*row.field);
@@ -182,11 +186,17 @@ void frmPeachBlossomResult::load() {
             // Read out with its caption, which sits in another label on screen.
             lblResult[i]->setAccessibleName(QLatin1String(row.caption) + QStringLiteral(": ") +
                                             value);
+            if (!besidePicture(row)) {
+                arrival.append(lblResult[i]->accessibleName());
+            }
         }
         if (!row.wraps()) {
             lblResult[i]->adjustSize();
         }
     }
+    // The hidden Print button holds the focus as the window opens, so a
+    // screen reader says what it presents: the rows above the picture.
+    accessibility::presentFocusSinkAs(cmdPrint, accessibility::sentences(arrival));
     showSignPicture();
 }
 
