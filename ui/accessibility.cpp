@@ -219,18 +219,26 @@ void install() {
     Q_UNUSED(installed);
 }
 
+std::vector<std::unique_ptr<QAccessibleEvent>> entryEvents(QComboBox* list, int index) {
+    std::vector<std::unique_ptr<QAccessibleEvent>> events;
+    // The entry takes the accessibility focus in the drop-down's list, as Qt
+    // does for a search by first letters: Orca speaks it, as it does a GTK
+    // list's entry. A description change alone it cannot present (Qt 6.4
+    // sends it without the text); it keeps the list's face current.
+    if (QAbstractItemView* entries = list->view(); entries && index >= 0) {
+        auto& entry =
+            events.emplace_back(std::make_unique<QAccessibleEvent>(entries, QAccessible::Focus));
+        entry->setChild(index);
+    }
+    events.push_back(std::make_unique<QAccessibleEvent>(list, QAccessible::DescriptionChanged));
+    return events;
+}
+
 void announceEntryChanges(QComboBox* list) {
     QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
-        // The drop-down's entries follow, and Qt tells assistive technology
-        // that the current one has the focus: Orca speaks it, as it does a
-        // GTK list's entry. A description change alone it cannot present:
-        // Qt 6.4 sends it without the text. It keeps the list's face current.
-        if (QAbstractItemView* entries = list->view()) {
-            entries->setCurrentIndex(
-                list->model()->index(index, list->modelColumn(), list->rootModelIndex()));
+        for (const auto& event : entryEvents(list, index)) {
+            QAccessible::updateAccessibility(event.get());
         }
-        QAccessibleEvent changed(list, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
     });
 }
 

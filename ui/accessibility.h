@@ -4,6 +4,10 @@
 
 #include <QStringList>
 
+#include <memory>
+#include <vector>
+
+class QAccessibleEvent;
 class QComboBox;
 class QPushButton;
 class QWidget;
@@ -21,6 +25,8 @@ void install();
 // it ignores a drop-down list's name and value changes), and the list's
 // description, which is the entry, changes.
 void announceEntryChanges(QComboBox* list);
+// What it sends when the list's entry becomes the one at `index`.
+std::vector<std::unique_ptr<QAccessibleEvent>> entryEvents(QComboBox* list, int index);
 
 // Leaves a widget out of the children its frame lists to assistive
 // technology, or brings it back: a control lying wholly behind another, a
