@@ -42,8 +42,8 @@ public:
 
 // One of several lists that share one caption ("Birth Date"): its own name
 // says which part of the caption it holds; its value is the entry shown, and
-// so is its description, which Orca reads after the name and speaks again
-// whenever it changes (announceEntryChanges).
+// so is its description, which Orca reads after the name when the list takes
+// the focus, and on where-am-I (changes: announceEntryChanges).
 class NamedListAccessible final : public QAccessibleWidget {
 public:
     explicit NamedListAccessible(QComboBox* list)
@@ -154,8 +154,7 @@ public:
 private:
     QGroupBox* box() const { return static_cast<QGroupBox*>(widget()); }
     static QString withoutMnemonic(QString title) {
-        for (qsizetype i = title.indexOf(u'&'); i >= 0 && i < title.size();
-             i = title.indexOf(u'&', i + 1)) {
+        for (qsizetype i = title.indexOf(u'&'); i >= 0; i = title.indexOf(u'&', i + 1)) {
             title.remove(i, 1); // "&&" leaves one "&", which the next search passes
         }
         return title;
@@ -223,9 +222,12 @@ std::vector<std::unique_ptr<QAccessibleEvent>> entryEvents(QComboBox* list, int 
     std::vector<std::unique_ptr<QAccessibleEvent>> events;
     // The entry takes the accessibility focus in the drop-down's list, as Qt
     // does for a search by first letters: Orca speaks it, as it does a GTK
-    // list's entry. A description change alone it cannot present (Qt 6.4
-    // sends it without the text); it keeps the list's face current.
-    if (QAbstractItemView* entries = list->view(); entries && index >= 0) {
+    // list's entry. Only for the focused list, and not while it is open: then
+    // the open list speaks for itself, and the list itself again as it
+    // closes. A description change alone Orca cannot present (Qt 6.4 sends
+    // it without the text); it keeps the list's face current.
+    QAbstractItemView* entries = list->view();
+    if (entries && index >= 0 && list->hasFocus() && !entries->isVisible()) {
         auto& entry =
             events.emplace_back(std::make_unique<QAccessibleEvent>(entries, QAccessible::Focus));
         entry->setChild(index);

@@ -2,7 +2,7 @@
 // date list's name and entry and the events a change of entry sends, what the
 // result window says as it opens, what the tree leaves out for flat review,
 // and a message's lines as sentences. (What Orca then says was heard with the
-// real Orca: tests/ui/orca_walk.sh.)
+// real Orca: tools/orca_walk.sh.)
 #include "accessibility.h"
 #include "fakes.h"
 #include "frm_main.h"
@@ -12,11 +12,12 @@
 #include "reading_computation.h"
 #include "result_rows.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -61,6 +62,21 @@ struct ListCase {
 
 class DateListSpeech : public testing::TestWithParam<ListCase> {};
 
+engine::ReadingRecord rabbitReading() {
+    engine::ReadingRecord record;
+    engine::ComputeReading(record, "Li", "5", "March", "1975");
+    return record;
+}
+
+// A Rabbit reading, shown.
+class ResultWindowSpeech : public testing::Test {
+protected:
+    void SetUp() override { window.show(); }
+    engine::ReadingRecord record = rabbitReading();
+    FakePrinterChooser printers;
+    frmPeachBlossomResult window{record, printers};
+};
+
 } // namespace
 
 TEST_P(DateListSpeech, says_its_own_name_and_its_entry_and_tells_every_change) {
@@ -68,6 +84,8 @@ TEST_P(DateListSpeech, says_its_own_name_and_its_entry_and_tells_every_change) {
     FakePrompter prompter;
     frmMain window(record, prompter);
     window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QComboBox* list = window.*GetParam().list;
     list->setFocus();
     QAccessibleInterface* spoken = face(list);
@@ -79,16 +97,16 @@ TEST_P(DateListSpeech, says_its_own_name_and_its_entry_and_tells_every_change) {
 
     QTest::keyClick(list, GetParam().key);
     EXPECT_EQ(spoken->text(QAccessible::Description), GetParam().after);
-    EXPECT_EQ(spoken->text(QAccessible::Value), GetParam().after);
     // Qt delivers events only while a screen reader listens, so the test
     // reads what a change sends: the new entry focused, the description.
     const auto events = accessibility::entryEvents(list, list->currentIndex());
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0]->type(), QAccessible::Focus);
-    ASSERT_NE(events[0]->accessibleInterface(), nullptr);
     EXPECT_EQ(events[0]->accessibleInterface()->text(QAccessible::Name), GetParam().after);
     EXPECT_EQ(events[1]->type(), QAccessible::DescriptionChanged);
     EXPECT_EQ(events[1]->object(), list);
+    window.txtName->setFocus();
+    EXPECT_EQ(accessibility::entryEvents(list, 0).size(), 1u) << "unfocused, it only describes";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,12 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         return QString::fromLatin1(info.param.name).section(u' ', -1).toStdString();
     });
 
-TEST(ResultWindowSpeech, the_first_focus_says_the_reading_and_is_no_button_with_a_shortcut) {
-    engine::ReadingRecord record;
-    engine::ComputeReading(record, "Li", "5", "March", "1975");
-    FakePrinterChooser printers;
-    frmPeachBlossomResult window(record, printers);
-    window.show();
+TEST_F(ResultWindowSpeech, the_first_focus_says_the_reading_and_is_no_button_with_a_shortcut) {
     ASSERT_EQ(window.focusWidget(), window.cmdPrint);
 
     QAccessibleInterface* first = face(window.cmdPrint);
@@ -126,13 +139,7 @@ TEST(ResultWindowSpeech, the_first_focus_says_the_reading_and_is_no_button_with_
     EXPECT_EQ(face(&sink)->text(QAccessible::Name), "Said instead");
 }
 
-TEST(ResultWindowSpeech, flat_review_meets_each_caption_once_and_only_the_banner_in_front) {
-    engine::ReadingRecord record;
-    engine::ComputeReading(record, "Li", "5", "March", "1975");
-    FakePrinterChooser printers;
-    frmPeachBlossomResult window(record, printers);
-    window.show();
-
+TEST_F(ResultWindowSpeech, flat_review_meets_each_caption_once) {
     const QStringList names = shownNames(&window);
     for (const ResultRow& row : kResultRows) {
         if (!row.caption) {
@@ -144,9 +151,6 @@ TEST(ResultWindowSpeech, flat_review_meets_each_caption_once_and_only_the_banner
         };
         EXPECT_EQ(std::count_if(names.begin(), names.end(), sayIt), 1) << row.caption;
     }
-    EXPECT_TRUE(names.contains(window.lblFullBrand->text()));
-    EXPECT_FALSE(names.contains(window.lblCobrand->text()));
-    EXPECT_EQ(face(window.fraFullBrand)->indexOfChild(face(window.lblCobrand)), -1);
 }
 
 TEST(MainWindowSpeech, the_banner_behind_is_not_in_the_tree_whichever_lies_in_front) {
@@ -162,7 +166,6 @@ TEST(MainWindowSpeech, the_banner_behind_is_not_in_the_tree_whichever_lies_in_fr
         LinkLabel* behind = draw == 0.5 ? window.lblCobrand : window.lblFullBrand;
         ASSERT_EQ(frame->childCount(), 1) << draw;
         EXPECT_EQ(frame->child(0)->object(), front);
-        EXPECT_EQ(frame->indexOfChild(face(behind)), -1);
         EXPECT_FALSE(shownNames(&window).contains(behind->text()));
     }
 }
@@ -177,9 +180,4 @@ TEST(MessageBoxSpeech, lines_on_screen_reach_assistive_technology_as_sentences) 
     EXPECT_EQ(face(label)->text(QAccessible::Name),
               "There maybe an update to this software available. Do you want to check for an "
               "update?");
-
-    const auto oneLine = makeMessageBox(QStringLiteral("Please Enter Your Name"), false);
-    EXPECT_EQ(face(oneLine->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-                  ->text(QAccessible::Name),
-              "Please Enter Your Name");
 }

@@ -4,15 +4,15 @@
 # command: Orca speaks asynchronously, at its own pace, so a check of its
 # words could only wait for them with a time limit, and a loaded machine
 # would then fail it by chance. The in-process tests check what Orca is given
-# (screen_reader_speech_test.cpp); this is how to hear what it makes of it.
+# (tests/ui/screen_reader_speech_test.cpp); this is how to hear what it makes of it.
 #
-#   tests/ui/orca_walk.sh [program]      default: build/shell/QYFreeAmoretChart
+#   tools/orca_walk.sh [program]          default: build/shell/QYFreeAmoretChart
 #
 # Needs the headless Orca session script (SESSION=path; by default
 # ../shared/tools/screen-reader-session.sh beside the project) and the packages
 # its first lines name. It uses the X display :99 (DISP=:N for another).
 set -u
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SESSION=${SESSION:-$ROOT/../shared/tools/screen-reader-session.sh}
 export APP=${1:-$ROOT/build/shell/QYFreeAmoretChart}
 if [ ! -x "$SESSION" ] || ! command -v orca >/dev/null; then
