@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QPushButton>
 
 namespace accessibility {
@@ -222,12 +223,13 @@ std::vector<std::unique_ptr<QAccessibleEvent>> entryEvents(QComboBox* list, int 
     std::vector<std::unique_ptr<QAccessibleEvent>> events;
     // The entry takes the accessibility focus in the drop-down's list, as Qt
     // does for a search by first letters: Orca speaks it, as it does a GTK
-    // list's entry. Only for the focused list, and not while it is open: then
-    // the open list speaks for itself, and the list itself again as it
-    // closes. A description change alone Orca cannot present (Qt 6.4 sends
-    // it without the text); it keeps the list's face current.
+    // list's entry. Only for the focused list, and only an entry that is not
+    // the drop-down's current one already: that one was spoken as it became
+    // current (chosen in the open list, or found by its first letters). A
+    // description change alone Orca cannot present (Qt 6.4 sends it without
+    // the text); it keeps the list's face current.
     QAbstractItemView* entries = list->view();
-    if (entries && index >= 0 && list->hasFocus() && !entries->isVisible()) {
+    if (entries && index >= 0 && list->hasFocus() && entries->currentIndex().row() != index) {
         auto& entry =
             events.emplace_back(std::make_unique<QAccessibleEvent>(entries, QAccessible::Focus));
         entry->setChild(index);
@@ -238,7 +240,17 @@ std::vector<std::unique_ptr<QAccessibleEvent>> entryEvents(QComboBox* list, int 
 
 void announceEntryChanges(QComboBox* list) {
     QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
-        for (const auto& event : entryEvents(list, index)) {
+        const auto events = entryEvents(list, index);
+        // The drop-down follows, quietly (its own announcement would be a
+        // second one), so that the next change is judged against this entry.
+        if (QItemSelectionModel* entries =
+                list->view() ? list->view()->selectionModel() : nullptr) {
+            const QSignalBlocker quiet(entries);
+            entries->setCurrentIndex(
+                list->model()->index(index, list->modelColumn(), list->rootModelIndex()),
+                QItemSelectionModel::NoUpdate);
+        }
+        for (const auto& event : events) {
             QAccessible::updateAccessibility(event.get());
         }
     });

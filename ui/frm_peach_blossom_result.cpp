@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <string>
 
@@ -140,14 +141,12 @@ void frmPeachBlossomResult::createControls() {
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
         if (row.caption) {
-            QWidget* caption =
-                controls.add({nullptr, form::Kind::Label, nullptr,
-                              QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight),
-                              QLatin1String(row.caption), 8.25, form::Bold, look::kPurple},
-                             Frame1);
-            caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-            // Assistive technology hears it once, with its value (load).
-            accessibility::setConcealed(caption, true);
+            controls
+                .add({nullptr, form::Kind::Label, nullptr,
+                      QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight),
+                      QLatin1String(row.caption), 8.25, form::Bold, look::kPurple},
+                     Frame1)
+                ->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
         }
         const QRect box = row.wraps() ? QRect(row.left, row.top, row.width, row.height)
                                       : QRect(kValueLeft, row.top, form::kFitText, kRowHeight);
@@ -161,6 +160,12 @@ void frmPeachBlossomResult::createControls() {
                                                           look::kDarkPurple},
                                                          Frame1));
         lblResult[i]->setObjectName(QStringLiteral("lblResult_%1").arg(i));
+    }
+
+    // Assistive technology hears each caption once, with its value (load).
+    for (QLabel* caption : Frame1->findChildren<QLabel*>(
+             QRegularExpression(QStringLiteral("^lblCaption_")), Qt::FindDirectChildrenOnly)) {
+        accessibility::setConcealed(caption, true);
     }
 
     cmdPrint->setFocus();
