@@ -20,10 +20,11 @@ namespace accessibility {
 // of frames that leave out what is concealed, and of a focus sink.
 void install();
 
-// Tells assistive technology of every change of a named list's entry: its
-// drop-down's current entry takes the accessibility focus (Orca speaks it;
-// it ignores a drop-down list's name and value changes), and the list's
-// description, which is the entry, changes.
+// Tells assistive technology of every change of a named list's entry: the
+// new entry takes the accessibility focus in the drop-down, unless it was
+// told already (chosen in the open list, found by first letters), and the
+// list's description, which is the entry, changes. Orca speaks the focused
+// entry; it ignores a drop-down list's name and value changes.
 void announceEntryChanges(QComboBox* list);
 // What it sends when the list's entry becomes the one at `index`.
 std::vector<std::unique_ptr<QAccessibleEvent>> entryEvents(QComboBox* list, int index);
