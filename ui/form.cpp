@@ -135,6 +135,9 @@ QWidget* Form::add(const Control& c, QWidget* parent) const {
     }
     if (!c.accessibleName.isEmpty()) {
         w->setAccessibleName(c.accessibleName);
+        if (auto* list = qobject_cast<QComboBox*>(w)) {
+            accessibility::announceEntryChanges(list);
+        }
     }
 
     QRect r = pixels(c.rect);

@@ -1,5 +1,6 @@
 #include "frm_peach_blossom_result.h"
 
+#include "accessibility.h"
 #include "form.h"
 #include "frm_about.h"
 #include "link_label.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <string>
 
@@ -161,6 +163,12 @@ void frmPeachBlossomResult::createControls() {
         lblResult[i]->setObjectName(QStringLiteral("lblResult_%1").arg(i));
     }
 
+    // Assistive technology hears each caption once, with its value (load).
+    for (QLabel* caption : Frame1->findChildren<QLabel*>(
+             QRegularExpression(QStringLiteral("^lblCaption_")), Qt::FindDirectChildrenOnly)) {
+        accessibility::setConcealed(caption, true);
+    }
+
     cmdPrint->setFocus();
     // The hidden Print button does nothing, so that Enter on a fresh reading
     // changes nothing; File, Print prints.
@@ -175,6 +183,7 @@ void frmPeachBlossomResult::createControls() {
 }
 
 void frmPeachBlossomResult::load() {
+    QStringList arrival;
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
         const QString value = reading_texts::shown(record_, row.field);
@@ -182,11 +191,17 @@ void frmPeachBlossomResult::load() {
         if (row.caption) {
             // Read out with its caption, which sits in another label on screen.
             lblResult[i]->setAccessibleName(tr("%1: %2").arg(captionText(row), value));
+            if (!besidePicture(row)) {
+                arrival.append(lblResult[i]->accessibleName());
+            }
         }
         if (!row.wraps()) {
             lblResult[i]->adjustSize();
         }
     }
+    // The hidden Print button holds the focus as the window opens, so a
+    // screen reader says what it presents: the rows above the picture.
+    accessibility::presentFocusSinkAs(cmdPrint, accessibility::sentences(arrival));
     showSignPicture();
 }
 

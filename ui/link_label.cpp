@@ -18,6 +18,8 @@ void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind) {
     front->raise();
     front->setFocusPolicy(Qt::TabFocus);
     behind->setFocusPolicy(Qt::NoFocus);
+    accessibility::setConcealed(front, false);
+    accessibility::setConcealed(behind, true);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,12 +1,15 @@
 #include "prompter.h"
 
+#include "accessibility.h"
 #include "window_look.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -105,6 +108,14 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, bool yesNo) {
     box->setWindowTitle(look::appTitle());
     box->setText(text);
     box->setTextFormat(Qt::PlainText);
+    // A line break on screen is nothing to assistive technology, which would
+    // run the lines together into one word; it hears them as sentences.
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("\\r\\n?|\\n")));
+    if (lines.size() > 1) {
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            label->setAccessibleName(accessibility::sentences(lines));
+        }
+    }
     box->setWindowModality(Qt::ApplicationModal);
     if (yesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
