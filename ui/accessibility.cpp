@@ -286,8 +286,9 @@ QString sentences(const QStringList& lines) {
         if (sentence.isEmpty()) {
             continue;
         }
-        if (!QStringLiteral(".!?").contains(sentence.back())) {
-            sentence += u'.';
+        // A Chinese line ends with a Chinese full stop.
+        if (!QStringLiteral(".!?\u3002\uff01\uff1f").contains(sentence.back())) {
+            sentence += sentence.back().script() == QChar::Script_Han ? u'\u3002' : u'.';
         }
         said.append(sentence);
     }

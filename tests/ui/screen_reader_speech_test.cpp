@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <algorithm>
 #include <vector>
 
@@ -176,13 +178,20 @@ TEST(MainWindowSpeech, the_banner_behind_is_not_in_the_tree_whichever_lies_in_fr
 }
 
 TEST(MessageBoxSpeech, lines_on_screen_reach_assistive_technology_as_sentences) {
-    const QString question = QStringLiteral(
-        "There maybe an update to this software available\rDo you want to check for an update?");
-    const auto box = makeMessageBox(question, true);
-    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text(), question) << "the screen keeps its line break";
-    EXPECT_EQ(face(label)->text(QAccessible::Name),
-              "There maybe an update to this software available. Do you want to check for an "
-              "update?");
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("There maybe an update to this software available\rDo you want to check "
+                        "for an update?"),
+         QStringLiteral("There maybe an update to this software available. Do you want to check "
+                        "for an update?")},
+        {QString::fromUtf8("\u672c\u8f6f\u4ef6\u53ef\u80fd\u6709\u66f4\u65b0\r\u662f\u5426"
+                           "\u68c0\u67e5\u66f4\u65b0\uff1f"),
+         QString::fromUtf8("\u672c\u8f6f\u4ef6\u53ef\u80fd\u6709\u66f4\u65b0\u3002 \u662f"
+                           "\u5426\u68c0\u67e5\u66f4\u65b0\uff1f")}};
+    for (const auto& [shown, said] : cases) {
+        const auto box = makeMessageBox(shown, true);
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), shown) << "the screen keeps its line break";
+        EXPECT_EQ(face(label)->text(QAccessible::Name), said);
+    }
 }
