@@ -10,7 +10,8 @@
 # memory over a hundred readings. Takes about four minutes after the build.
 # RUNS=<n> and COLD_RUNS=<n> set the start-up runs per program (default 31
 # and 11, the first of each a warm-up); the cold runs need root and are
-# skipped otherwise. Not part of ./dev test.
+# skipped otherwise, and COLD_RUNS=0 skips them on a machine shared with
+# others, whose page cache they would empty too. Not part of ./dev test.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
@@ -79,9 +80,11 @@ echo
 echo "== Start-up under Xvfb: program against both floors, warm"
 MODE=warm RUNS=${RUNS:-31} bench/startup_bench.sh "$build"
 echo
-echo "== Start-up under Xvfb: program against both floors, cold (page cache dropped before each run)"
-MODE=cold RUNS=${COLD_RUNS:-11} bench/startup_bench.sh "$build"
-echo
+if [ "${COLD_RUNS:-11}" != 0 ]; then
+    echo "== Start-up under Xvfb: program against both floors, cold (page cache dropped before each run)"
+    MODE=cold RUNS=${COLD_RUNS:-11} bench/startup_bench.sh "$build"
+    echo
+fi
 
 # The program sets Qt's pixmap cache to 1 MiB (shell/run_application.cpp);
 # Qt's default of 10 MiB is shown for comparison.
