@@ -14,11 +14,10 @@
 # Runs go round program, design floor, floor, program, ... The floor is the
 # least Qt Widgets program with a window of the same size and inputs; the
 # design floor shows the main window as designed, by hand (design_floor.cpp).
-# Every run gets a fresh
-# XDG_RUNTIME_DIR (mode 0700) and, for a first start, a fresh HOME and
-# XDG_CONFIG_HOME. HOME and XDG_CONFIG_HOME lie on the disk as a home folder
-# does; XDG_RUNTIME_DIR lies on tmpfs (/dev/shm) as /run/user/<uid> does on
-# a desktop. map_watch (map_watch.cpp) times each run from fork to the X
+# Every run gets a fresh XDG_RUNTIME_DIR (mode 0700) and, for a first start,
+# a fresh HOME and XDG_CONFIG_HOME. HOME and XDG_CONFIG_HOME lie on the disk
+# as a home folder does; XDG_RUNTIME_DIR lies on tmpfs (/dev/shm) as
+# /run/user/<uid> does on a desktop. map_watch (map_watch.cpp) times each run from fork to the X
 # server mapping the window titled "QY Amoret Chart v1.0", and to the first
 # drawing into it, and reads the peak resident memory (VmHWM) before it ends
 # the program.
