@@ -1,15 +1,15 @@
 // Preloaded into a Qt Widgets program by the benchmarks (LD_PRELOAD), never
 // linked into one: once the window titled "QY Amoret Chart v1.0" has painted
 // its first frame and that frame has gone out, it writes the peak and
-// current resident memory to standard error and ends the process at once;
-// with FIRST_FRAME_SMAPS=<file> it first copies /proc/self/smaps there, to
-// see what the memory is made of.
+// current resident memory to standard error and ends the process at once.
 // Under callgrind the totals are then exactly the work up to the first
 // frame, the same for the program and the floors, and nothing in them needs
-// to know it is measured. Under callgrind it also dumps the counts when the
-// window is about to be shown (its show event, just before the map request
-// goes to the X server), so that the way to the map and from there to the
-// first frame can be told apart.
+// to know it is measured; the counts are also dumped when the window is
+// about to be shown (its show event, just before the map request goes to the
+// X server), so that the way to the map and from there to the first frame
+// can be told apart. With FIRST_FRAME_SMAPS=<file> it copies
+// /proc/self/smaps there at the first frame, to see what the memory is made
+// of.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
