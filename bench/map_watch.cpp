@@ -1,5 +1,6 @@
 // Starts one program and times it against the X server's own view of it:
 //   map_watch [--title T] [--timeout-ms N] [--settle-ms N] [--verbose] -- program [args...]
+//   map_watch --park-pointer      (only moves the pointer, see below, and ends)
 // prints one line "<map ms> <first frame ms> <peak RSS KiB>" on success;
 // --verbose also prints the start on the monotonic clock, in ms, to stderr,
 // so that time stamps the program writes itself can be put on the same scale.
@@ -95,9 +96,19 @@ void stop(pid_t pid) {
     waitpid(pid, nullptr, 0);
 }
 
+// Xvfb starts with the pointer in the middle of the screen, right over a
+// centred window's name box: that window alone would load a text cursor and
+// handle enter events. The far corner is under no window.
+void parkPointer(Display* display) {
+    const int screen = DefaultScreen(display);
+    XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0,
+                 DisplayWidth(display, screen) - 1, DisplayHeight(display, screen) - 1);
+}
+
 int usage() {
     std::fprintf(stderr, "usage: map_watch [--title T] [--timeout-ms N] [--settle-ms N] "
-                         "[--verbose] -- program [args...]\n");
+                         "[--verbose] -- program [args...]\n"
+                         "       map_watch --park-pointer\n");
     return 2;
 }
 
@@ -109,6 +120,16 @@ int main(int argc, char** argv) {
     int settleMs = 300;
     bool verbose = false;
     int first = 1;
+    if (argc == 2 && std::string(argv[1]) == "--park-pointer") {
+        Display* display = XOpenDisplay(nullptr);
+        if (!display) {
+            std::fprintf(stderr, "map_watch: cannot open display\n");
+            return 1;
+        }
+        parkPointer(display);
+        XCloseDisplay(display);
+        return 0;
+    }
     for (; first < argc; ++first) {
         const std::string arg = argv[first];
         if (arg == "--") {
@@ -150,12 +171,7 @@ int main(int argc, char** argv) {
     }
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
-    // Xvfb starts with the pointer in the middle of the screen, right over a
-    // centred window's name box: that window alone would load a text cursor
-    // and handle enter events. The far corner is under no window.
-    const int screen = DefaultScreen(display);
-    XWarpPointer(display, None, root, 0, 0, 0, 0, DisplayWidth(display, screen) - 1,
-                 DisplayHeight(display, screen) - 1);
+    parkPointer(display);
     // The selection must be in force before the program can create a window.
     XSync(display, False);
 

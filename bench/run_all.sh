@@ -3,17 +3,20 @@
 #   bench/run_all.sh
 # Installs what is missing (apt-get, through sudo when not root), configures
 # a Release build with the benchmarks in build-bench/, builds it, then prints
-# the machine, the in-process benchmarks (offscreen platform), the start-up
-# benchmark (program against the floor, under Xvfb) warm and cold, and the
-# memory over a hundred readings. Takes about two minutes after the build.
+# the machine, the in-process benchmarks (offscreen platform), the work and
+# peak memory up to the first frame (callgrind; the machine's load does not
+# move them), the start-up benchmark warm and cold (under Xvfb), both against
+# the two floors (the least window, and the main window as designed), and the
+# memory over a hundred readings. Takes about four minutes after the build.
 # RUNS=<n> and COLD_RUNS=<n> set the start-up runs per program (default 31
 # and 11, the first of each a warm-up); the cold runs need root and are
-# skipped otherwise. Not part of ./dev test.
+# skipped otherwise, and COLD_RUNS=0 skips them on a machine shared with
+# others, whose page cache they would empty too. Not part of ./dev test.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
 PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core libbenchmark-dev libx11-dev
-          libxdamage-dev xvfb python3)
+          libxdamage-dev xvfb python3 valgrind)
 missing=()
 for pkg in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
@@ -70,12 +73,18 @@ print("first click ms: median %.2f, min %.2f, max %.2f (%d processes)"
       % (statistics.median(v), v[0], v[-1], len(v)))' "${first[@]}"
 echo
 
-echo "== Start-up under Xvfb: program against the floor, warm"
+echo "== Up to the first frame under Xvfb: instructions (callgrind) and peak memory"
+bench/first_frame_counts.sh "$build"
+echo
+
+echo "== Start-up under Xvfb: program against both floors, warm"
 MODE=warm RUNS=${RUNS:-31} bench/startup_bench.sh "$build"
 echo
-echo "== Start-up under Xvfb: program against the floor, cold (page cache dropped before each run)"
-MODE=cold RUNS=${COLD_RUNS:-11} bench/startup_bench.sh "$build"
-echo
+if [ "${COLD_RUNS:-11}" != 0 ]; then
+    echo "== Start-up under Xvfb: program against both floors, cold (page cache dropped before each run)"
+    MODE=cold RUNS=${COLD_RUNS:-11} bench/startup_bench.sh "$build"
+    echo
+fi
 
 # The program sets Qt's pixmap cache to 1 MiB (shell/run_application.cpp);
 # Qt's default of 10 MiB is shown for comparison.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Start-up of the program against the floor program, under one private Xvfb:
+# Start-up of the program against the two floor programs, under one private Xvfb:
 #   bench/startup_bench.sh [build-dir]        (default build-bench)
 # Environment:
 #   MODE=warm   (default) the files the programs read stay in the page cache
@@ -11,11 +11,13 @@
 #               warm-up wrote, as every start after the first does
 #   RUNS=<n>    runs per program, the first a warm-up that is not counted
 #               (default 31 warm, 11 cold)
-# Runs alternate program, floor, program, floor, ... Every run gets a fresh
-# XDG_RUNTIME_DIR (mode 0700) and, for a first start, a fresh HOME and
-# XDG_CONFIG_HOME. HOME and XDG_CONFIG_HOME lie on the disk as a home folder
-# does; XDG_RUNTIME_DIR lies on tmpfs (/dev/shm) as /run/user/<uid> does on
-# a desktop. map_watch (map_watch.cpp) times each run from fork to the X
+# Runs go round program, design floor, floor, program, ... The floor is the
+# least Qt Widgets program with a window of the same size and inputs; the
+# design floor shows the main window as designed, by hand (design_floor.cpp).
+# Every run gets a fresh XDG_RUNTIME_DIR (mode 0700) and, for a first start,
+# a fresh HOME and XDG_CONFIG_HOME. HOME and XDG_CONFIG_HOME lie on the disk
+# as a home folder does; XDG_RUNTIME_DIR lies on tmpfs (/dev/shm) as
+# /run/user/<uid> does on a desktop. map_watch (map_watch.cpp) times each run from fork to the X
 # server mapping the window titled "QY Amoret Chart v1.0", and to the first
 # drawing into it, and reads the peak resident memory (VmHWM) before it ends
 # the program.
@@ -41,9 +43,10 @@ first | later) ;;
     ;;
 esac
 program=$build/shell/QYFreeAmoretChart
+design_floor=$build/bench/design_floor
 floor=$build/bench/floor
 watch=$build/bench/map_watch
-for exe in "$program" "$floor" "$watch"; do
+for exe in "$program" "$design_floor" "$floor" "$watch"; do
     [ -x "$exe" ] || {
         echo "startup_bench: $exe is missing; build with -DQYAC_BUILD_BENCH=ON" >&2
         exit 2
@@ -80,21 +83,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || {
-    echo "startup_bench: Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-}
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY SESSION_MANAGER
+# shellcheck source=bench/private_xvfb.sh
+source bench/private_xvfb.sh
+start_private_xvfb "$work" "$watch"
 
 one_run() { # label executable run-number
     local dir runtime line
@@ -126,6 +117,7 @@ echo "startup_bench: $mode, $start start; Xvfb on $DISPLAY;" \
     "$runs runs each (first one a warm-up), interleaved"
 for ((i = 0; i < runs; i++)); do
     one_run program "$program" "$i"
+    one_run design_floor "$design_floor" "$i"
     one_run floor "$floor" "$i"
 done
 
@@ -135,8 +127,9 @@ import statistics
 import sys
 
 path, mode, start = sys.argv[1:4]
-runs = {"program": {}, "floor": {}}
-failed = {"program": 0, "floor": 0}
+names = {"program": "QYFreeAmoretChart", "design_floor": "design_floor", "floor": "floor"}
+runs = {label: {} for label in names}
+failed = {label: 0 for label in names}
 for line in open(path):
     label, run, *values = line.split()
     if values == ["failed"]:
@@ -159,7 +152,7 @@ columns = ("mapped ms", "first frame ms", "peak RSS MiB")
 scale = (1.0, 1.0, 1 / 1024)
 print(f"{'':20}" + "".join(f"{c:>26}" for c in columns))
 print(f"{'':20}" + f"{'p25  median   p75':>26}" * 3)
-for label, name in (("program", "QYFreeAmoretChart"), ("floor", "floor")):
+for label, name in names.items():
     data = list(runs[label].values())
     row = f"{name:20}"
     for k in range(3):
@@ -167,25 +160,26 @@ for label, name in (("program", "QYFreeAmoretChart"), ("floor", "floor")):
         row += f"{q[0]:10.1f}{q[1]:8.1f}{q[2]:8.1f}"
     print(row + f"   ({len(data)} runs, {failed[label]} failed)")
 
-# The ratio of the medians, with a 95 % interval from resampling the pairs
+# The ratio of the medians, with a 95 % interval from resampling the rounds
 # of neighbouring runs (bootstrap), so that a burst of load elsewhere on the
-# machine weighs on both sides of a pair alike.
-pairs = sorted(set(runs["program"]) & set(runs["floor"]))
+# machine weighs on both sides of a ratio alike.
 rng = random.Random(16)
-summary = []
-for k, name in enumerate(("mapped", "first frame", "peak memory")):
-    ok = [i for i in pairs if runs["program"][i][k] >= 0 and runs["floor"][i][k] >= 0]
-    if not ok:
-        continue
+for floor in ("design_floor", "floor"):
+    pairs = sorted(set(runs["program"]) & set(runs[floor]))
+    summary = []
+    for k, name in enumerate(("mapped", "first frame", "peak memory")):
+        ok = [i for i in pairs if runs["program"][i][k] >= 0 and runs[floor][i][k] >= 0]
+        if not ok:
+            continue
 
-    def ratio(sample):
-        return (statistics.median(runs["program"][i][k] for i in sample) /
-                statistics.median(runs["floor"][i][k] for i in sample))
+        def ratio(sample):
+            return (statistics.median(runs["program"][i][k] for i in sample) /
+                    statistics.median(runs[floor][i][k] for i in sample))
 
-    boot = sorted(ratio(rng.choices(ok, k=len(ok))) for _ in range(2000))
-    summary.append(f"{name} {ratio(ok):.3f} ({boot[49]:.2f}-{boot[1949]:.2f})")
-print(f"ratio program/floor, {mode} {start} start, median (95 % interval): " +
-      ", ".join(summary))
+        boot = sorted(ratio(rng.choices(ok, k=len(ok))) for _ in range(2000))
+        summary.append(f"{name} {ratio(ok):.3f} ({boot[49]:.2f}-{boot[1949]:.2f})")
+    print(f"ratio program/{floor}, {mode} {start} start, median (95 % interval): " +
+          ", ".join(summary))
 PYTHON
 if [ -s "$work/errors" ]; then
     echo "startup_bench: messages from the runs:"

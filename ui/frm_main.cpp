@@ -16,7 +16,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -52,9 +51,20 @@ constexpr int kThirtyDayMonths[] = {3, 5, 8, 10};
 
 } // namespace
 
+// x to the nearest whole number, halves to the even neighbour, for x >= 0.
+// By hand rather than nearbyint: the first call into the maths library
+// maps about 0.1 MiB of it, and start-up needs nothing else from it.
+static int roundHalfToEven(double x) {
+    int n = static_cast<int>(x); // the floor, for x >= 0
+    const double rest = x - n;   // exact
+    if (rest > 0.5 || (rest == 0.5 && n % 2 != 0)) {
+        ++n;
+    }
+    return n;
+}
+
 Banner bannerFor(double r) {
-    // nearbyint rounds halves to the even neighbour in the default rounding mode.
-    switch (static_cast<int>(std::nearbyint(6.0 * r + 1.0))) {
+    switch (roundHalfToEven(6.0 * r + 1.0)) {
     case 2:
     case 4:
     case 6:

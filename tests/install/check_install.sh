@@ -17,7 +17,7 @@ app_id=example.qyamoretchart.QYAmoretChart
 program=QYFreeAmoretChart
 package=qyamoretchart
 
-for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps timeout; do
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps timeout readelf; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -53,6 +53,13 @@ for file in "${expected_files[@]}"; do
     [[ -f $prefix/$file ]] || fail "not installed: $file"
 done
 [[ -x $prefix/bin/$program ]] || fail "bin/$program is not executable"
+# The program ships no library of its own: a search path only sends the
+# loader to other folders first (in the build tree, to the current one).
+for exe in "$build_dir/shell/$program" "$prefix/bin/$program"; do
+    if [[ -f $exe ]] && readelf -d "$exe" | grep -qE '\((RPATH|RUNPATH)\)'; then
+        fail "$exe has a library search path: $(readelf -d "$exe" | grep -E 'R(UN)?PATH')"
+    fi
+done
 
 desktop=$prefix/share/applications/$app_id.desktop
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
