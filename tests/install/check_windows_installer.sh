@@ -14,7 +14,7 @@ installers=("$build"/qyamoretchart-*-win64.exe)
 installer="${installers[0]}"
 folder="$WINEPREFIX/drive_c/Program Files/QY Amoret Chart"
 program='C:\Program Files\QY Amoret Chart\bin\QYFreeAmoretChart.exe'
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QY Amoret Chart'
 settings_key='HKCU\Software\QYFreeAmoretChart'
 
 fail() {
@@ -33,7 +33,7 @@ wait_for() {
 }
 window() { xdotool search --onlyvisible --name "^$1\$"; }
 start_menu_entry() { find "$WINEPREFIX/drive_c" -name 'QY Amoret Chart.lnk' | grep -q .; }
-registered() { wine reg query "$uninstall_key" | grep -q 'qyamoretchart'; }
+registered() { wine reg query "$uninstall_key" >/dev/null 2>&1; }
 
 [ -f "$installer" ] || fail "no installer in $build"
 wine "$installer" /S
@@ -45,7 +45,7 @@ for file in bin/QYFreeAmoretChart.exe bin/Qt6Core.dll bin/Qt6PrintSupport.dll \
     [ -f "$folder/$file" ] || fail "the installer did not install $file"
 done
 start_menu_entry || fail "no Start-menu entry"
-registered || fail "no entry under $uninstall_key"
+registered || fail "no $uninstall_key"
 echo "check_windows_installer: installed $(basename "$installer") to C:\\Program Files\\QY Amoret Chart"
 
 wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
@@ -70,5 +70,5 @@ wine "C:\\Program Files\\QY Amoret Chart\\Uninstall.exe" /S
 wineserver -w # the uninstaller finishes from a copy of itself
 [ ! -e "$folder" ] || fail "the uninstaller left $(find "$folder" | head -5)"
 ! start_menu_entry || fail "the uninstaller left the Start-menu entry"
-! registered || fail "the uninstaller left its entry under $uninstall_key"
+! registered || fail "the uninstaller left $uninstall_key"
 echo "check_windows_installer: uninstalled; nothing of the program is left"
