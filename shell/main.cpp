@@ -23,6 +23,11 @@ int main(int argc, char** argv) {
     std::string platform(
         preferredPlatform({environment("QT_QPA_PLATFORM"), environment("WAYLAND_DISPLAY"),
                            environment("XDG_SESSION_TYPE"), environment("DISPLAY")}));
+#ifdef Q_OS_WIN
+    // Windows has one platform, though Wine hands the program DISPLAY and
+    // WAYLAND_DISPLAY from a Linux session.
+    platform.clear();
+#endif
     std::string platformOption = "-platform";
     std::vector<char*> args(argv, argv + argc);
     if (!platform.empty() && argc > 0) {

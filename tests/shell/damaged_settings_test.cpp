@@ -1,5 +1,6 @@
 // Start-up over a damaged settings store: the main window always appears and
 // the stored value changes only as the update notice's rules say.
+#include "stored_settings.h"
 #include "update_notice.h"
 #include "waits.h"
 
@@ -36,12 +37,12 @@ QString key() {
 
 void setValue(const QString& configDir, const QVariant& value) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configDir);
-    QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).setValue(key(), value);
+    openStoredSettings(kApp)->setValue(key(), value);
 }
 
 QString storedText(const QString& configDir) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configDir);
-    const QVariant v = QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).value(key());
+    const QVariant v = openStoredSettings(kApp)->value(key());
     return v.typeId() == QMetaType::QString ? UnscrambleSetting(v.toString()) : QString();
 }
 

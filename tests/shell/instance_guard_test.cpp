@@ -1,5 +1,6 @@
 // The single-instance guard across real processes of the program.
 #include "instance_guard.h"
+#include "stored_settings.h"
 #include "waits.h"
 
 #include <QDir>
@@ -14,11 +15,31 @@
 #include <memory>
 #include <vector>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
-// A private home for the copies: runtime folder (the lock) and configuration folder.
+// The user part of the lock file's name, as the guard forms it, and another user's.
+#ifdef Q_OS_WIN
+QString userTag() {
+    return qEnvironmentVariable("USERNAME");
+}
+QString otherUserTag() {
+    return userTag() + "-other";
+}
+#else
+QString userTag() {
+    return QString::number(getuid());
+}
+QString otherUserTag() {
+    return QString::number(getuid() + 1);
+}
+#endif
+
+// A private home for the copies: runtime folder (the lock; the temp folder on
+// Windows) and configuration folder.
 class SingleInstance : public testing::Test {
 protected:
     void SetUp() override {
@@ -37,7 +58,7 @@ protected:
         }
     }
     QString lockPath() const {
-        return home.filePath(QStringLiteral("runtime/QYFreeAmoretChart-%1.lock").arg(getuid()));
+        return home.filePath(QStringLiteral("runtime/QYFreeAmoretChart-%1.lock").arg(userTag()));
     }
     // Waits until `p` holds the lock: the lock file names its process once
     // the lock is taken.
@@ -51,11 +72,14 @@ protected:
             },
             kSafetyNetMs);
     }
-    QProcess* start(const char* program, const QString& config = "config") {
+    QProcess* start(const char* program, const QString& config = "config",
+                    const QString& platform = "offscreen") {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_QPA_PLATFORM", platform);
         env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        env.insert("TMP", home.filePath("runtime"));
+        env.insert("TEMP", home.filePath("runtime"));
         env.insert("XDG_CONFIG_HOME", home.filePath(config));
         env.insert("HOME", home.path());
         process->setProcessEnvironment(env);
@@ -104,21 +128,35 @@ TEST_F(SingleInstance, OfEightCopiesStartedAtOnceExactlyOneRunsAndTheOthersRefus
     ASSERT_EQ(running, 1);
 
     // A killed copy leaves its lock file behind, yet the next start runs.
-    ::kill(static_cast<pid_t>(winner->processId()), SIGKILL);
+    winner->kill();
     winner->waitForFinished(kSafetyNetMs);
     EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
 }
 
 TEST_F(SingleInstance, RefusedCopyWritesNoSettings) {
     ASSERT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
+#ifdef Q_OS_WIN
+    // Both copies share the one registry: the first copy's entry goes, and
+    // the second must not bring it back.
+    removeStoredSettings("program_host");
+#endif
     ASSERT_TRUE(QDir(home.path()).mkpath("config-second"));
     QProcess* second = start(QYAC_PROGRAM_HOST, "config-second");
     EXPECT_FALSE(runs(second));
     EXPECT_TRUE(QDir(home.filePath("config-second")).isEmpty());
+#ifdef Q_OS_WIN
+    EXPECT_FALSE(settingsStored("program_host"));
+#endif
 }
 
 TEST_F(SingleInstance, CopyStartedAfterTheFirstEndedRuns) {
+#ifdef Q_OS_WIN
+    // terminate() asks a Windows program to close its windows, as a user
+    // would; an offscreen window would never hear it.
+    QProcess* first = start(QYAC_PROGRAM_HOST, "config", "windows");
+#else
     QProcess* first = start(QYAC_PROGRAM_HOST);
+#endif
     ASSERT_TRUE(runs(first));
     first->terminate();
     first->waitForFinished(kSafetyNetMs);
@@ -129,7 +167,7 @@ TEST_F(SingleInstance, TheRealProgramHoldsTheGuard) {
     QProcess* program = start(QYAC_PROGRAM);
     ASSERT_TRUE(holdsTheLock(program)) << program->readAllStandardError().constData();
     EXPECT_FALSE(runs(start(QYAC_PROGRAM_HOST)));
-    ::kill(static_cast<pid_t>(program->processId()), SIGKILL);
+    program->kill();
     program->waitForFinished(kSafetyNetMs);
     // The file outlives the killed copy; the next start finds it stale.
     EXPECT_TRUE(QFile::exists(lockPath()));
@@ -138,7 +176,7 @@ TEST_F(SingleInstance, TheRealProgramHoldsTheGuard) {
 
 TEST_F(SingleInstance, LockOfAnotherUserNeverRefuses) {
     // Another user's live copy (this very process stands in for it).
-    QFile other(home.filePath("runtime/QYFreeAmoretChart-%1.lock").arg(getuid() + 1));
+    QFile other(home.filePath("runtime/QYFreeAmoretChart-%1.lock").arg(otherUserTag()));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write(QByteArray::number(QCoreApplication::applicationPid()) + "\nx\nhost\n");
     other.close();

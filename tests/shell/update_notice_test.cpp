@@ -1,5 +1,6 @@
 #include "fakes.h"
 #include "shell_fakes.h"
+#include "stored_settings.h"
 #include "update_notice.h"
 #include "web_links.h"
 
@@ -20,12 +21,15 @@ const QDate kToday(2026, 12, 8);
 const QString kQuestion = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
 
-// The notice over a real INI file in a private configuration folder.
+// The notice over the real store: an INI file in a private configuration
+// folder, or the registry on Windows.
 class UpdateNotice : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(config.isValid());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+        removeStoredSettings("QYFreeAmoretChart");
+        removeStoredSettings("RenamedCopy");
     }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
@@ -33,8 +37,8 @@ protected:
         return config.filePath(app + ".ini");
     }
     void storeRaw(const QString& value) {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "QYFreeAmoretChart")
-            .setValue("Settings/" + ScrambleSetting("Duration"), value);
+        openStoredSettings("QYFreeAmoretChart")
+            ->setValue("Settings/" + ScrambleSetting("Duration"), value);
     }
     void storeDate(QDate date) { storeRaw(ScrambleSetting(date.toString(Qt::ISODate))); }
     QString storedText() {
@@ -56,7 +60,7 @@ TEST_F(UpdateNotice, FirstStartRecordsTodayAndAsksNothing) {
     remind();
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(storedText(), "2026-12-08");
-    EXPECT_TRUE(QFileInfo::exists(iniPath()));
+    EXPECT_TRUE(settingsStored("QYFreeAmoretChart"));
     EXPECT_TRUE(opener.opened.isEmpty());
 }
 
@@ -197,18 +201,27 @@ TEST_F(UpdateNotice, AnotherExecutableNameHasItsOwnSettings) {
     UserSettingsStore other(QStringLiteral("RenamedCopy"));
     RemindOfUpdate(other, clock, prompter, links);
     EXPECT_TRUE(prompter.shown.empty()) << "a first start for the renamed copy";
-    EXPECT_TRUE(QFileInfo::exists(iniPath("RenamedCopy")));
+    EXPECT_TRUE(settingsStored("RenamedCopy"));
     EXPECT_EQ(storedText(), kToday.addDays(-30).toString(Qt::ISODate));
 }
 
-TEST_F(UpdateNotice, ScrambledKeyAndValueSurviveTheRealFile) {
+TEST_F(UpdateNotice, ScrambledKeyAndValueSurviveTheRealStore) {
     remind();
+#ifdef Q_OS_WIN
+    // Where the README says: the scrambled key names a value under Settings.
+    QSettings registry(R"(HKEY_CURRENT_USER\Software\QYFreeAmoretChart\QYFreeAmoretChart\Settings)",
+                       QSettings::NativeFormat);
+    const QString key = QString::fromLatin1("\xA3\xD4\xD1\xC0\xD3\xC8\xCE\xCD");
+    EXPECT_EQ(registry.childKeys(), QStringList{key});
+    EXPECT_EQ(registry.value(key).toString(), ScrambleSetting("2026-12-08"));
+#else
     QFile file(iniPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
     // The form earlier versions wrote, so that their stored day is still found.
     EXPECT_TRUE(content.contains("[Settings]\n%A3%D4%D1%C0%D3%C8%CE%CD=")) << content.constData();
     EXPECT_FALSE(content.contains("2026-12-08"));
+#endif
     // A fresh store object reads it back from the file, not from a cache.
     EXPECT_EQ(
         UnscrambleSetting(

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Tries the Windows installer under Wine as a user would: a silent install
+# (installer.exe /S), the files, Start-menu entry and uninstall entry it makes,
+# the installed program started from its folder (main window up, its setting
+# in the registry), a second copy refused, both closed, then the uninstaller,
+# after which nothing of the program is left.
+# Usage: check_windows_installer.sh <Windows build folder> (needs DISPLAY).
+# The installed program runs with plain Wine: it must find every DLL it needs
+# in its own folder, not on the build's WINEPATH.
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+installers=("$build"/qyamoretchart-*-win64.exe)
+installer="${installers[0]}"
+folder="$WINEPREFIX/drive_c/Program Files/QY Amoret Chart"
+program='C:\Program Files\QY Amoret Chart\bin\QYFreeAmoretChart.exe'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QY Amoret Chart'
+settings_key='HKCU\Software\QYFreeAmoretChart'
+
+fail() {
+    echo "check_windows_installer: $*" >&2
+    exit 1
+}
+# Polls for a state, giving up after the given number of seconds.
+wait_for() {
+    local seconds=$1
+    shift
+    for ((i = 0; i < seconds * 10; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+window() { xdotool search --onlyvisible --name "^$1\$"; }
+start_menu_entry() { find "$WINEPREFIX/drive_c" -name 'QY Amoret Chart.lnk' | grep -q .; }
+registered() { wine reg query "$uninstall_key" >/dev/null 2>&1; }
+
+[ -f "$installer" ] || fail "no installer in $build"
+wine "$installer" /S
+wineserver -w
+for file in bin/QYFreeAmoretChart.exe bin/Qt6Core.dll bin/Qt6PrintSupport.dll \
+    bin/libstdc++-6.dll bin/platforms/qwindows.dll bin/styles/qwindowsvistastyle.dll \
+    bin/imageformats/qjpeg.dll LICENSE.txt artwork-licences.md third-party-licences.txt \
+    LGPL-3.txt Uninstall.exe; do
+    [ -f "$folder/$file" ] || fail "the installer did not install $file"
+done
+start_menu_entry || fail "no Start-menu entry"
+registered || fail "no $uninstall_key"
+echo "check_windows_installer: installed $(basename "$installer") to C:\\Program Files\\QY Amoret Chart"
+
+wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+wine "$program" &
+first=$!
+wait_for 60 window 'QY Amoret Chart v1.0' || fail "the installed program showed no main window"
+wait_for 30 wine reg query "$settings_key\\QYFreeAmoretChart\\Settings" ||
+    fail "the installed program kept no setting in the registry"
+wine "$program" &
+second=$!
+wait_for 60 window 'QY Amoret Chart' || fail "a second copy showed no refusal"
+kill -0 "$second" 2>/dev/null || fail "a second copy ended without its box"
+# Closes every window of the program, as the user would: the main window ends
+# the first copy, the box the second.
+wine taskkill /im QYFreeAmoretChart.exe >/dev/null 2>&1 || true
+copies_ended() { ! kill -0 "$first" && ! kill -0 "$second"; }
+wait_for 60 copies_ended ||
+    fail "the program did not end when its windows were closed"
+echo "check_windows_installer: the installed program started, kept its setting in the registry, refused a second copy and ended"
+
+wine "C:\\Program Files\\QY Amoret Chart\\Uninstall.exe" /S
+wineserver -w # the uninstaller finishes from a copy of itself
+[ ! -e "$folder" ] || fail "the uninstaller left $(find "$folder" | head -5)"
+! start_menu_entry || fail "the uninstaller left the Start-menu entry"
+! registered || fail "the uninstaller left $uninstall_key"
+echo "check_windows_installer: uninstalled; nothing of the program is left"
