@@ -25,9 +25,8 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
