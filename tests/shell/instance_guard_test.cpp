@@ -174,6 +174,25 @@ TEST_F(SingleInstance, TheRealProgramHoldsTheGuard) {
     EXPECT_TRUE(runs(start(QYAC_PROGRAM_HOST)));
 }
 
+#ifdef Q_OS_WIN
+// Wine hands the program a Linux session's DISPLAY and WAYLAND_DISPLAY; they
+// must not make it ask for a Linux platform, which Windows does not have.
+TEST_F(SingleInstance, TheRealProgramStartsWhateverDisplaysWineHandsOn) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("WAYLAND_DISPLAY", "wayland-0");
+    if (!env.contains("DISPLAY")) { // Wine's own X display stays as it is
+        env.insert("DISPLAY", ":0");
+    }
+    env.insert("TMP", home.filePath("runtime"));
+    env.insert("TEMP", home.filePath("runtime"));
+    QProcess* program = processes.emplace_back(std::make_unique<QProcess>()).get();
+    program->setProcessEnvironment(env);
+    program->start(QYAC_PROGRAM, QStringList{});
+    EXPECT_TRUE(holdsTheLock(program)) << program->readAllStandardError().constData();
+}
+#endif
+
 TEST_F(SingleInstance, LockOfAnotherUserNeverRefuses) {
     // Another user's live copy (this very process stands in for it).
     QFile other(home.filePath("runtime/QYFreeAmoretChart-%1.lock").arg(otherUserTag()));
