@@ -24,7 +24,7 @@ public:
 
 class NoPrinter final : public PrinterChooser {
 public:
-    bool choose(QPrinter&, QWidget*) override { return false; }
+    std::unique_ptr<QPagedPaintDevice> choose(QWidget*) override { return nullptr; }
 };
 
 class NoBrowser final : public UrlOpener {

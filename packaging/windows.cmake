@@ -3,11 +3,13 @@
 # Start-menu entry, the licences and an uninstaller.
 
 install(TARGETS QYFreeAmoretChart RUNTIME DESTINATION bin)
+install(TARGETS print_dialog LIBRARY DESTINATION ${QYAC_PRINT_MODULE_DIR})
 
 # qtbase 6.4 has no windeployqt for MinGW builds, so the deployment is named
-# here: the Qt modules the program links, the plugins it loads (the Windows
-# platform, the native style, JPEG for the sign pictures) in the folders Qt
-# looks for beside the program, and the compiler's runtime.
+# here: the Qt modules the program and its print-dialog module link, the
+# plugins it loads (the Windows platform, the native style, JPEG for the sign
+# pictures) in the folders Qt looks for beside the program, and the
+# compiler's runtime.
 install(FILES
     $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
     $<TARGET_FILE:Qt6::PrintSupport> ${QYAC_MINGW_RUNTIME}

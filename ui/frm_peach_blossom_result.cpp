@@ -17,7 +17,7 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -241,11 +241,9 @@ void frmPeachBlossomResult::cmdExit_Click() {
 void frmPeachBlossomResult::cmdPrint_Click() {}
 
 void frmPeachBlossomResult::mnuPrint_Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!printers_.choose(printer, this)) {
-        return;
+    if (const auto printer = printers_.choose(this)) {
+        printReading(*printer, record_);
     }
-    printReading(printer, record_);
 }
 
 void frmPeachBlossomResult::mnuAbout_Click() {

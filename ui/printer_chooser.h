@@ -1,6 +1,10 @@
 #pragma once
 
-class QPrinter;
+#include <QPagedPaintDevice>
+#include <QString>
+
+#include <memory>
+
 class QWidget;
 
 // Lets the user pick and set up a printer before a print; a seam, so tests
@@ -8,12 +12,23 @@ class QWidget;
 class PrinterChooser {
 public:
     virtual ~PrinterChooser() = default;
-    // Sets the printer up; false when the user cancelled.
-    virtual bool choose(QPrinter& printer, QWidget* parent) = 0;
+    // A printer set up by the user, or null when the user cancelled or
+    // there is nothing to print with.
+    virtual std::unique_ptr<QPagedPaintDevice> choose(QWidget* parent) = 0;
 };
 
-// The platform's print dialog.
+// The platform's print dialog. Qt Print Support is loaded only for the
+// first print: it lives in a module of its own (print_dialog_module.cpp),
+// so that every start does not pay for loading it. The module is looked for
+// in `moduleFolder`; by default where the installation puts it beside the
+// executable.
 class PrintDialogChooser final : public PrinterChooser {
 public:
-    bool choose(QPrinter& printer, QWidget* parent) override;
+    explicit PrintDialogChooser(QString moduleFolder = installedModuleFolder());
+    std::unique_ptr<QPagedPaintDevice> choose(QWidget* parent) override;
+
+    static QString installedModuleFolder();
+
+private:
+    QString moduleFolder_;
 };

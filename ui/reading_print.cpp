@@ -8,9 +8,9 @@
 
 #include <QFontMetricsF>
 #include <QMarginsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPixmap>
-#include <QPrinter>
 
 #include <algorithm>
 #include <array>
@@ -115,16 +115,17 @@ private:
 
 } // namespace
 
-void printReading(QPrinter& printer, const engine::ReadingRecord& record) {
+void printReading(QPagedPaintDevice& printer, const engine::ReadingRecord& record) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return;
     }
     // The painter's origin is the top left of the printable area. PDF output
     // has next to no margin, so keep the reading at least 15 mm off the edge.
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
-    const qreal minMargin = 15.0 / 25.4 * printer.resolution();
+    const int resolution = printer.logicalDpiX();
+    const QRectF paper = printer.pageLayout().fullRectPixels(resolution);
+    const QRectF printable = printer.pageLayout().paintRectPixels(resolution);
+    const qreal minMargin = 15.0 / 25.4 * resolution;
     const QMarginsF inset(std::max(0.0, minMargin - (printable.left() - paper.left())),
                           std::max(0.0, minMargin - (printable.top() - paper.top())),
                           std::max(0.0, minMargin - (paper.right() - printable.right())),

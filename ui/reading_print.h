@@ -1,10 +1,10 @@
 #pragma once
 
-class QPrinter;
+class QPagedPaintDevice;
 namespace engine {
 struct ReadingRecord;
 }
 
 // Prints one page with the reading as the result window shows it: the
 // program's title, the sign's picture and the fourteen captioned values.
-void printReading(QPrinter& printer, const engine::ReadingRecord& record);
+void printReading(QPagedPaintDevice& printer, const engine::ReadingRecord& record);

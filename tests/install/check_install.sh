@@ -35,6 +35,7 @@ fail() {
 # The files a desktop looks for, relative to the prefix.
 expected_files=(
     "bin/$program"
+    "lib/qyamoretchart/qyamoretchart-print.so"
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
@@ -58,6 +59,10 @@ done
 for exe in "$build_dir/shell/$program" "$prefix/bin/$program"; do
     if [[ -f $exe ]] && readelf -d "$exe" | grep -qE '\((RPATH|RUNPATH)\)'; then
         fail "$exe has a library search path: $(readelf -d "$exe" | grep -E 'R(UN)?PATH')"
+    fi
+    # Qt Print Support comes with the print-dialog module, on the first print.
+    if [[ -f $exe ]] && readelf -d "$exe" | grep -q 'NEEDED.*libQt6PrintSupport'; then
+        fail "$exe loads Qt Print Support at start"
     fi
 done
 
@@ -153,7 +158,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 # The xcb platform plugin and the JPEG image plugin that shows the sign
 # pictures ship in libqt6gui6 on Debian 12 (not in qt6-qpa-plugins), so the
-# dependency on libqt6gui6 brings them along.
+# dependency on libqt6gui6 brings them along. Qt Print Support is needed by
+# the print-dialog module alone.
 depends=$(field Depends)
 echo "Depends: $depends"
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-dejavu-core; do

@@ -38,9 +38,9 @@ registered() { wine reg query "$uninstall_key" >/dev/null 2>&1; }
 [ -f "$installer" ] || fail "no installer in $build"
 wine "$installer" /S
 wineserver -w
-for file in bin/QYFreeAmoretChart.exe bin/Qt6Core.dll bin/Qt6PrintSupport.dll \
-    bin/libstdc++-6.dll bin/platforms/qwindows.dll bin/styles/qwindowsvistastyle.dll \
-    bin/imageformats/qjpeg.dll LICENSE.txt artwork-licences.md third-party-licences.txt \
+for file in bin/QYFreeAmoretChart.exe bin/qyamoretchart-print.dll bin/Qt6Core.dll \
+    bin/Qt6PrintSupport.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll \
+    bin/styles/qwindowsvistastyle.dll bin/imageformats/qjpeg.dll LICENSE.txt artwork-licences.md third-party-licences.txt \
     LGPL-3.txt Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "the installer did not install $file"
 done

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 class FakePrompter final : public Prompter {
 public:
@@ -65,14 +66,15 @@ public:
 // Prints to a PDF file instead of asking; or cancels.
 class FakePrinterChooser final : public PrinterChooser {
 public:
-    bool choose(QPrinter& printer, QWidget*) override {
+    std::unique_ptr<QPagedPaintDevice> choose(QWidget*) override {
         ++asked;
         if (pdfPath.isEmpty()) {
-            return false;
+            return nullptr;
         }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        return true;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath);
+        return printer;
     }
     QString pdfPath; // empty: the user cancels
     int asked = 0;

@@ -1,11 +1,16 @@
 #include "reading_print.h"
 
+#include "modal_watchdog.h"
+#include "printer_chooser.h"
+
 #include "reading_computation.h"
 #include "reading_record.h"
 #include "window_look.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -227,6 +233,45 @@ TEST(PrintReadingFailure, printer_that_cannot_start_is_left_alone) {
     printer.setOutputFileName(pdf);
     printReading(printer, rabbitReading());
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The real chooser, with the print dialog loaded from its module: accepted,
+// the dialog hands over its high-resolution printer; cancelled, no printer.
+// Without the module there is neither dialog nor printer.
+TEST(PrintDialogChooserModule, dialog_from_the_module_hands_over_its_printer_or_none) {
+    QWidget window;
+    PrintDialogChooser chooser(QStringLiteral(QYAC_PRINT_MODULE_BUILD_DIR));
+    for (const bool accept : {true, false}) {
+        SCOPED_TRACE(accept ? "accepted" : "cancelled");
+        QPrintDialog* shown = nullptr;
+        QPrinter* dialogPrinter = nullptr;
+        ModalWatchdog watchdog([&](QWidget* modal) {
+            shown = qobject_cast<QPrintDialog*>(modal);
+            if (shown && shown->parentWidget() == &window) {
+                dialogPrinter = shown->printer();
+                accept ? shown->accept() : shown->reject();
+            }
+        });
+        const std::unique_ptr<QPagedPaintDevice> printer = chooser.choose(&window);
+        ASSERT_NE(dialogPrinter, nullptr) << "no print dialog over the window";
+        EXPECT_EQ(watchdog.expired, 0);
+        if (accept) {
+            ASSERT_EQ(printer.get(), dialogPrinter);
+            EXPECT_EQ(dialogPrinter->resolution(), QPrinter(QPrinter::HighResolution).resolution());
+        } else {
+            EXPECT_EQ(printer, nullptr);
+        }
+    }
+
+    int dialogs = 0;
+    ModalWatchdog watchdog([&](QWidget* modal) {
+        ++dialogs;
+        modal->close();
+    });
+    EXPECT_EQ(
+        PrintDialogChooser(QDir::temp().filePath(QStringLiteral("no-such-folder"))).choose(&window),
+        nullptr);
+    EXPECT_EQ(dialogs, 0);
 }
 
 } // namespace
