@@ -1,5 +1,7 @@
 #pragma once
 
+#include "process_end.h"
+
 #include <functional>
 #include <system_error>
 #include <thread>
@@ -11,9 +13,10 @@
 using LaterWork = std::function<void(std::function<void()>)>;
 
 // Runs each piece of work on a thread of its own, so that a write that waits
-// for the disk overlaps with building the main window. finish() waits for all
-// of it; start-up calls it before the event loop, so that the work has landed
-// before the user can do anything, as if it had run at once.
+// for the disk holds up nothing else. While held, work waits until release();
+// the program holds it until the main window's first frame is up, so that it
+// takes no processor or disk time from that frame. finish() releases and
+// waits for all of it; the program calls it before it ends.
 class BackgroundWork {
 public:
     BackgroundWork() = default;
@@ -21,7 +24,19 @@ public:
     BackgroundWork& operator=(const BackgroundWork&) = delete;
     ~BackgroundWork() { finish(); }
 
+    void hold() { held_ = true; }
+    void release() {
+        held_ = false;
+        for (std::function<void()>& work : waiting_) {
+            post(std::move(work));
+        }
+        waiting_.clear();
+    }
     void post(std::function<void()> work) {
+        if (held_) {
+            waiting_.push_back(std::move(work));
+            return;
+        }
         try {
             threads_.emplace_back(&BackgroundWork::run, work);
         } catch (const std::system_error&) {
@@ -29,6 +44,7 @@ public:
         }
     }
     void finish() {
+        release();
         for (std::thread& thread : threads_) {
             thread.join();
         }
@@ -48,4 +64,21 @@ private:
     }
 
     std::vector<std::thread> threads_;
+    std::vector<std::function<void()>> waiting_;
+    bool held_ = false;
+};
+
+// Lets the work land before the process ends: ending is immediate (no
+// destructor runs), and ending the program must never lose a settings write.
+class FinishingProcessEnd final : public ProcessEnd {
+public:
+    FinishingProcessEnd(ProcessEnd& end, BackgroundWork& work) : end_(end), work_(work) {}
+    void end(int exitCode) override {
+        work_.finish();
+        end_.end(exitCode);
+    }
+
+private:
+    ProcessEnd& end_;
+    BackgroundWork& work_;
 };

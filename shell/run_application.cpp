@@ -24,25 +24,28 @@
 
 namespace {
 
-// The program icon reaches the application once the main window's first frame
-// is up, or before any message box start-up shows. Each new X window is sent
-// the icon in all its sizes (87,000 pixels), and that work need not delay
-// the first frame.
-class ProgramIconSetter final : public QObject {
+// What need not delay the main window's first frame runs once that frame
+// is up: the program icon (each new X window is sent it in all its sizes,
+// 87,000 pixels) and a first start's settings write, which waits for the
+// disk twice. The icon also comes before any message box start-up shows.
+class AfterFirstFrame final : public QObject {
 public:
-    void set() {
-        if (!set_) {
-            set_ = true;
+    AfterFirstFrame(BackgroundWork& writes, std::function<void()> settled)
+        : writes_(writes), settled_(std::move(settled)) {}
+
+    void setIcon() {
+        if (!iconSet_) {
+            iconSet_ = true;
             QApplication::setWindowIcon(look::programIcon());
         }
     }
-    void setAfterFirstPaint(QWidget* window) {
+    void watch(QWidget* window) {
         if (window) {
             window->installEventFilter(this);
         }
         // A window that is never exposed (started minimised, on another
-        // desktop) is never painted; the icon must come all the same.
-        QTimer::singleShot(500, this, &ProgramIconSetter::set);
+        // desktop) is never painted; the work must be done all the same.
+        QTimer::singleShot(500, this, &AfterFirstFrame::run);
     }
 
 protected:
@@ -50,36 +53,52 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Queued, so that it runs once the frame has gone to the screen.
-            QMetaObject::invokeMethod(this, &ProgramIconSetter::set, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &AfterFirstFrame::run, Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
-    bool set_ = false;
+    void run() {
+        if (done_) {
+            return;
+        }
+        done_ = true;
+        writes_.release();
+        setIcon(); // while the write waits for the disk
+        writes_.finish();
+        if (settled_) {
+            settled_();
+        }
+    }
+
+    BackgroundWork& writes_;
+    std::function<void()> settled_;
+    bool iconSet_ = false;
+    bool done_ = false;
 };
 
 class IconFirstPrompter final : public Prompter {
 public:
-    IconFirstPrompter(Prompter& prompter, ProgramIconSetter& icon)
+    IconFirstPrompter(Prompter& prompter, AfterFirstFrame& icon)
         : prompter_(prompter), icon_(icon) {}
     void inform(const QString& text) override {
-        icon_.set();
+        icon_.setIcon();
         prompter_.inform(text);
     }
     bool askYesNo(const QString& text) override {
-        icon_.set();
+        icon_.setIcon();
         return prompter_.askYesNo(text);
     }
 
 private:
     Prompter& prompter_;
-    ProgramIconSetter& icon_;
+    AfterFirstFrame& icon_;
 };
 
 } // namespace
 
-int runApplication(Prompter& userPrompter) {
+int runApplication(Prompter& userPrompter, std::function<void()> settled) {
     // Before any text is made: the system's language, English where there is
     // no translation for it.
     const languages::Translations translations;
@@ -95,9 +114,6 @@ int runApplication(Prompter& userPrompter) {
     look::installFontSubstitutes();
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.qyamoretchart.QYAmoretChart"));
-    ProgramIconSetter icon;
-    IconFirstPrompter prompter(userPrompter, icon);
-
     LockFileInstanceGuard guard;
     ClockSeededRandom random;
     UserSettingsStore settings(UserSettingsStore::executableBaseName());
@@ -105,12 +121,15 @@ int runApplication(Prompter& userPrompter) {
     DesktopUrlOpener opener;
     WebLinks links(opener);
     PrintDialogChooser printers;
-    ImmediateProcessEnd processEnd;
-
-    // A first start's write of the settings file waits for the disk twice;
-    // it goes on while the main window is built, and has landed before the
-    // event loop starts.
+    // A first start's write of the settings file waits until the main
+    // window's first frame is up, and lands before the program ends; declared
+    // after the services it uses, so that it has landed before they go.
     BackgroundWork writes;
+    writes.hold();
+    AfterFirstFrame afterFirstFrame(writes, std::move(settled));
+    IconFirstPrompter prompter(userPrompter, afterFirstFrame);
+    ImmediateProcessEnd immediateEnd;
+    FinishingProcessEnd processEnd(immediateEnd, writes);
 
     AppController controller(engine::modPeachBlossom::Record(), prompter, printers, links,
                              processEnd);
@@ -118,7 +137,6 @@ int runApplication(Prompter& userPrompter) {
     if (!StartUp(services, controller, writes.taker())) {
         return 0;
     }
-    writes.finish();
-    icon.setAfterFirstPaint(controller.mainWindow());
+    afterFirstFrame.watch(controller.mainWindow());
     return QApplication::exec();
 }

@@ -135,6 +135,26 @@ TEST(BackgroundWork, RunsWorkOnAnotherThreadAndFinishWaitsForIt) {
     background.finish(); // nothing left: returns at once
 }
 
+// Held work waits; the program ends at once when asked, so a write held or
+// still going on lands first.
+TEST(BackgroundWork, HeldWorkWaitsAndEndingTheProgramLetsItLandFirst) {
+    BackgroundWork background;
+    background.hold();
+    std::atomic<int> done{0};
+    background.post([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        ++done;
+    });
+    background.post([&] { ++done; });
+    EXPECT_EQ(done, 0);
+    FakeProcessEnd end;
+    int doneAtEnd = 0;
+    end.onEnd = [&] { doneAtEnd = done; };
+    FinishingProcessEnd(end, background).end(3);
+    EXPECT_EQ(doneAtEnd, 2);
+    EXPECT_EQ(end.lastCode, 3);
+}
+
 TEST(BackgroundWork, FailingWorkEndsNothingAndTheRestStillRunsBeforeDestruction) {
     std::atomic<int> finished{0};
     {

@@ -1,12 +1,11 @@
 // The program as it starts for a user, except that its message boxes are
 // answered at once and their texts written to standard output, so that tests
 // can start many real processes without a person to click. It prints
-// "started" once start-up has shown the main window.
+// "started" once start-up has shown the main window and written the settings.
 #include "prompter.h"
 #include "run_application.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -29,10 +28,9 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTimer::singleShot(0, [] {
+    PrintingPrompter prompter;
+    return runApplication(prompter, [] {
         std::printf("started\n");
         std::fflush(stdout);
     });
-    PrintingPrompter prompter;
-    return runApplication(prompter);
 }
