@@ -16,7 +16,7 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
 PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core libbenchmark-dev libx11-dev
-          libxdamage-dev xvfb python3 valgrind)
+          libxdamage-dev xvfb python3 valgrind dbus-daemon)
 missing=()
 for pkg in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||

@@ -74,11 +74,12 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then
     runtime_root=$(mktemp -d /dev/shm/qyac-bench.XXXXXX)
 fi
 xvfb_pid=
+bus_pid=
 cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    for pid in $xvfb_pid $bus_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
     rm -rf "$work" "$runtime_root"
 }
 trap cleanup EXIT
