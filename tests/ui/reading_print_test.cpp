@@ -1,6 +1,7 @@
 #include "reading_print.h"
 
 #include "modal_watchdog.h"
+#include "print_dialog_module.h"
 #include "printer_chooser.h"
 
 #include "reading_computation.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibrary>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -233,6 +235,12 @@ TEST(PrintReadingFailure, printer_that_cannot_start_is_left_alone) {
     printer.setOutputFileName(pdf);
     printReading(printer, rabbitReading());
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The module the program loads on the first print, on every platform.
+TEST(PrintDialogChooserModule, module_exports_the_dialog_entry) {
+    QLibrary module(QStringLiteral(QYAC_PRINT_MODULE_BUILD_PATH));
+    EXPECT_NE(module.resolve(kChoosePrinterSymbol), nullptr) << module.errorString().toStdString();
 }
 
 // The real chooser, with the print dialog loaded from its module: accepted,
