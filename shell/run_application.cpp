@@ -64,6 +64,10 @@ private:
             return;
         }
         done_ = true;
+        // The frame has been sent, not yet drawn: the display server draws
+        // it while this waits for its answer, rather than sharing the
+        // processor with the work below.
+        QGuiApplication::sync();
         writes_.release();
         setIcon(); // while the write waits for the disk
         writes_.finish();
