@@ -251,10 +251,9 @@ TEST(PrintDialogChooserModule, dialog_from_the_module_hands_over_its_printer_or_
     PrintDialogChooser chooser(QStringLiteral(QYAC_PRINT_MODULE_BUILD_DIR));
     for (const bool accept : {true, false}) {
         SCOPED_TRACE(accept ? "accepted" : "cancelled");
-        QPrintDialog* shown = nullptr;
         QPrinter* dialogPrinter = nullptr;
         ModalWatchdog watchdog([&](QWidget* modal) {
-            shown = qobject_cast<QPrintDialog*>(modal);
+            auto* shown = qobject_cast<QPrintDialog*>(modal);
             if (shown && shown->parentWidget() == &window) {
                 dialogPrinter = shown->printer();
                 accept ? shown->accept() : shown->reject();
@@ -271,15 +270,10 @@ TEST(PrintDialogChooserModule, dialog_from_the_module_hands_over_its_printer_or_
         }
     }
 
-    int dialogs = 0;
-    ModalWatchdog watchdog([&](QWidget* modal) {
-        ++dialogs;
-        modal->close();
-    });
+    // The dialog lives in the module: without it, nothing can come up.
     EXPECT_EQ(
         PrintDialogChooser(QDir::temp().filePath(QStringLiteral("no-such-folder"))).choose(&window),
         nullptr);
-    EXPECT_EQ(dialogs, 0);
 }
 
 } // namespace
