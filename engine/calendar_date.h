@@ -2,6 +2,8 @@
 // year table ("07 February 1940", "5 March 1975"). Standard library only.
 #pragma once
 
+#include "translatable.h"
+
 #include <array>
 #include <chrono>
 #include <optional>
@@ -11,9 +13,22 @@ namespace engine {
 
 using CalendarDate = std::chrono::sys_days;
 
+// clang-format off
 inline constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+    ENGINE_TR_NOOP("Reading", "January"),
+    ENGINE_TR_NOOP("Reading", "February"),
+    ENGINE_TR_NOOP("Reading", "March"),
+    ENGINE_TR_NOOP("Reading", "April"),
+    ENGINE_TR_NOOP("Reading", "May"),
+    ENGINE_TR_NOOP("Reading", "June"),
+    ENGINE_TR_NOOP("Reading", "July"),
+    ENGINE_TR_NOOP("Reading", "August"),
+    ENGINE_TR_NOOP("Reading", "September"),
+    ENGINE_TR_NOOP("Reading", "October"),
+    ENGINE_TR_NOOP("Reading", "November"),
+    ENGINE_TR_NOOP("Reading", "December"),
+};
+// clang-format on
 
 // Whole days from a to b: negative when b lies before a.
 constexpr int daysFrom(CalendarDate a, CalendarDate b) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar_date.h"
+#include "translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -12,12 +13,30 @@
 namespace engine {
 
 // The twelve signs in their fixed order; sign number = index + 1.
-inline constexpr std::array<std::string_view, 12> kAnimals{"Rat",    "Ox",      "Tiger", "Rabbit",
-                                                           "Dragon", "Snake",   "Horse", "Goat",
-                                                           "Monkey", "Rooster", "Dog",   "Pig"};
+// clang-format off
+inline constexpr std::array<std::string_view, 12> kAnimals{
+    ENGINE_TR_NOOP("Reading", "Rat"),
+    ENGINE_TR_NOOP("Reading", "Ox"),
+    ENGINE_TR_NOOP("Reading", "Tiger"),
+    ENGINE_TR_NOOP("Reading", "Rabbit"),
+    ENGINE_TR_NOOP("Reading", "Dragon"),
+    ENGINE_TR_NOOP("Reading", "Snake"),
+    ENGINE_TR_NOOP("Reading", "Horse"),
+    ENGINE_TR_NOOP("Reading", "Goat"),
+    ENGINE_TR_NOOP("Reading", "Monkey"),
+    ENGINE_TR_NOOP("Reading", "Rooster"),
+    ENGINE_TR_NOOP("Reading", "Dog"),
+    ENGINE_TR_NOOP("Reading", "Pig"),
+};
 
-inline constexpr std::array<std::string_view, 5> kElements{"Metal", "Water", "Wood", "Fire",
-                                                           "Earth"};
+inline constexpr std::array<std::string_view, 5> kElements{
+    ENGINE_TR_NOOP("Reading", "Metal"),
+    ENGINE_TR_NOOP("Reading", "Water"),
+    ENGINE_TR_NOOP("Reading", "Wood"),
+    ENGINE_TR_NOOP("Reading", "Fire"),
+    ENGINE_TR_NOOP("Reading", "Earth"),
+};
+// clang-format on
 
 struct LunarYearRow {
     CalendarDate StartDate; // first day of the lunar year, included

@@ -12,7 +12,8 @@ failures=0
 for ts in "$@"; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -silent -no-obsolete -locations none "$source_dir/ui" "$source_dir/shell" -ts "$copy"
+    "$lupdate" -silent -no-obsolete -locations none -tr-function-alias QT_TRANSLATE_NOOP+=ENGINE_TR_NOOP \
+        "$source_dir/engine" "$source_dir/ui" "$source_dir/shell" -ts "$copy"
     if ! diff "$ts" "$copy"; then
         echo "FAIL: $ts is behind the sources: build update_translations, translate what is new"
         failures=$((failures + 1))

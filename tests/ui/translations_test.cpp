@@ -1,18 +1,20 @@
 // The program in the user's language: the translation a system's language
 // list chooses; in Chinese, every text of every window, message box and
 // printed page translated, while the engine is still given English texts.
+#include "captions.h"
+#include "controls.h"
 #include "fakes.h"
 #include "frm_about.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
 #include "languages.h"
 #include "links.h"
+#include "lunar_year_table.h"
 #include "prompter.h"
 #include "reading_print.h"
 #include "reading_texts.h"
 #include "sign_profiles.h"
 #include "site_hosts.h"
-#include "window_look.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -54,6 +56,17 @@ INSTANTIATE_TEST_SUITE_P(
         return name.replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
     });
 
+// Every famous person of the twelve profiles, in English.
+QStringList famousPeople() {
+    QStringList names;
+    for (const std::string_view sign : engine::kAnimals) {
+        engine::ReadingRecord record;
+        engine::ChineseZodiacDescription(record, "Wood", std::string(sign));
+        names << QString::fromStdString(record.FamousPeople).split(QStringLiteral(", "));
+    }
+    return names;
+}
+
 // Fails for any Latin letter except those that may stay: the program's
 // initials and version, web addresses, access keys, famous people whose
 // names have no usual Chinese form.
@@ -62,9 +75,9 @@ void expectTranslated(const QStringList& texts) {
         QString rest = text;
         rest.remove(linkAddress(Link::HomePage)).remove(QLatin1String(kMainHost));
         rest.remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)|\\bQY\\b|v1\\.0")));
-        for (const char* name : reading_texts::famousPeople()) {
-            if (QCoreApplication::translate("FamousPeople", name) == QLatin1String(name)) {
-                rest.remove(QLatin1String(name));
+        for (const QString& name : famousPeople()) {
+            if (QCoreApplication::translate("FamousPeople", name.toUtf8().constData()) == name) {
+                rest.remove(name);
             }
         }
         EXPECT_FALSE(rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
@@ -111,14 +124,14 @@ TEST_P(InChinese, main_window_about_box_and_messages_translated_months_given_in_
     expectTranslated(textsOf(&window) + textsOf(&about));
 
     window.cmdProceed_Click(); // no name
-    window.txtName->setText(QStringLiteral("林"));
-    window.cboDate->setCurrentIndex(30);
-    window.cboMonth->setCurrentIndex(3);
+    control<QLineEdit>(window, "txtName")->setText(QStringLiteral("林"));
+    control<QComboBox>(window, "cboDate")->setCurrentIndex(30);
+    control<QComboBox>(window, "cboMonth")->setCurrentIndex(3);
     window.cmdProceed_Click(); // 31 April
-    window.cboDate->setCurrentIndex(4);
-    window.cboMonth->setCurrentIndex(2);
-    window.cboYear->setCurrentText(QStringLiteral("1975"));
-    EXPECT_EQ(window.cboMonth->currentText(), QStringLiteral("三月"));
+    control<QComboBox>(window, "cboDate")->setCurrentIndex(4);
+    control<QComboBox>(window, "cboMonth")->setCurrentIndex(2);
+    control<QComboBox>(window, "cboYear")->setCurrentText(QStringLiteral("1975"));
+    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->currentText(), QStringLiteral("三月"));
     window.cmdProceed_Click(); // 5 March 1975
     EXPECT_EQ(record.Month, "March");
     EXPECT_EQ(record.Animal, "Rabbit");
