@@ -1,7 +1,8 @@
 #include "prompter.h"
 
 #include "accessibility.h"
-#include "window_look.h"
+#include "captions.h"
+#include "program_icon.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -106,6 +107,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, bool yesNo) {
     auto box = std::make_unique<ProgramMessageBox>(QApplication::activeWindow());
     box->setIcon(QMessageBox::Information);
     box->setWindowTitle(look::appTitle());
+    // Start-up may ask before the program's own icon is set.
+    box->setWindowIcon(look::programIcon());
     box->setText(text);
     box->setTextFormat(Qt::PlainText);
     // A line break on screen is nothing to assistive technology, which would

@@ -1,10 +1,12 @@
 #include "reading_print.h"
 
+#include "captions.h"
+#include "colours.h"
+#include "fonts.h"
 #include "reading_record.h"
 #include "reading_texts.h"
 #include "result_rows.h"
 #include "sign_pictures.h"
-#include "window_look.h"
 
 #include <QFontMetricsF>
 #include <QMarginsF>

@@ -1,8 +1,8 @@
 // Test main for every suite that needs a QApplication: offscreen unless told
 // otherwise, with the program's font substitutes, in English unless
 // QYAC_TEST_LANGUAGE names a locale ("zh_CN") to run the suite in.
+#include "fonts.h"
 #include "languages.h"
-#include "window_look.h"
 
 #include <QApplication>
 

@@ -2,14 +2,17 @@
 // each text fits its control and controls that should not overlap do not.
 // CTest runs this suite once per font family and dpi; QYAC_FIT_FAMILY names
 // the family that run expects, so a missing font cannot pass as another.
+#include "captions.h"
+#include "controls.h"
 #include "fakes.h"
+#include "fonts.h"
 #include "frm_about.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
+#include "layout_scale.h"
 #include "link_label.h"
 #include "reading_texts.h"
 #include "sign_profiles.h"
-#include "window_look.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -185,7 +188,8 @@ TEST_F(WindowFit, result_window_with_the_longest_reading) {
     frmPeachBlossomResult window(record, printers);
     expectEverythingFits(&window);
     // The picture grows with the layout, so it keeps its place beside the rows.
-    EXPECT_EQ(window.picSign->pixmap().deviceIndependentSize().toSize(), window.picSign->size());
+    EXPECT_EQ(control<QLabel>(window, "picSign")->pixmap().deviceIndependentSize().toSize(),
+              control<QLabel>(window, "picSign")->size());
 }
 
 TEST_F(WindowFit, about_box) {
@@ -205,7 +209,7 @@ TEST_F(WindowFit, design_font_at_96_dpi_keeps_the_designed_pixels) {
     FakePrompter prompter;
     frmMain window(record, prompter);
     EXPECT_EQ(window.size(), QSize(506, 310));
-    EXPECT_EQ(window.cboMonth->geometry(), QRect(117, 46, 87, 21));
+    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->geometry(), QRect(117, 46, 87, 21));
 }
 
 TEST_F(WindowFit, another_font_or_dpi_grows_the_whole_design_by_one_factor) {
@@ -219,6 +223,7 @@ TEST_F(WindowFit, another_font_or_dpi_grows_the_whole_design_by_one_factor) {
     EXPECT_NEAR(window.height(), 310 * scale, 1);
     FakePrinterChooser printers;
     frmPeachBlossomResult result(record, printers);
-    EXPECT_NEAR(result.picSign->width(), 200 * scale, 1);
-    EXPECT_EQ(result.picSign->width(), result.picSign->height());
+    EXPECT_NEAR(control<QLabel>(result, "picSign")->width(), 200 * scale, 1);
+    EXPECT_EQ(control<QLabel>(result, "picSign")->width(),
+              control<QLabel>(result, "picSign")->height());
 }

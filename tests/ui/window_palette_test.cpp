@@ -1,11 +1,11 @@
 // The designed colours stay readable whatever the system's theme: every text
 // of every window keeps 4.5:1 against what it is drawn on.
+#include "colours.h"
 #include "fakes.h"
 #include "frm_about.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
 #include "reading_computation.h"
-#include "window_look.h"
 
 #include <QAbstractButton>
 #include <QApplication>
