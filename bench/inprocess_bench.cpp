@@ -10,18 +10,20 @@
 // windows are timed by hand (UseManualTime) so that building and tearing
 // down around each step stays out of the figure.
 #include "app_controller.h"
+#include "controls.h"
+#include "fonts.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
 #include "lunar_year_table.h"
 #include "printer_chooser.h"
 #include "process_end.h"
+#include "program_icon.h"
 #include "prompter.h"
 #include "quiet_seams.h"
 #include "reading_computation.h"
 #include "reading_record.h"
 #include "url_opener.h"
 #include "web_links.h"
-#include "window_look.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -65,10 +67,10 @@ struct Seams {
 // A main window with a valid reading typed in, shown and painted.
 frmMain* readyMainWindow(Seams& seams) {
     frmMain* main = seams.controller.showMain();
-    main->txtName->setText(QStringLiteral("Li Wei"));
-    main->cboDate->setCurrentIndex(4);
-    main->cboMonth->setCurrentIndex(2);
-    main->cboYear->setCurrentText(QStringLiteral("1975"));
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Li Wei"));
+    control<QComboBox>(main, "cboDate")->setCurrentIndex(4);
+    control<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
+    control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1975"));
     waitUntilPainted(main);
     return main;
 }
@@ -107,7 +109,7 @@ void BM_ClickToPaintedResult(benchmark::State& state) {
         QPixmapCache::clear();
 
         const auto start = std::chrono::steady_clock::now();
-        main->cmdProceed->click();
+        control<QPushButton>(main, "cmdProceed")->click();
         frmPeachBlossomResult* result = seams.controller.resultWindow();
         const bool painted = result && waitUntilPainted(result);
         const double seconds = secondsSince(start);
@@ -134,7 +136,7 @@ void BM_BackToPaintedMain(benchmark::State& state) {
     Seams seams;
     for (auto _ : state) {
         frmMain* main = readyMainWindow(seams);
-        main->cmdProceed->click();
+        control<QPushButton>(main, "cmdProceed")->click();
         clickedBefore = true;
         frmPeachBlossomResult* result = seams.controller.resultWindow();
         if (!result || !waitUntilPainted(result)) {
@@ -144,7 +146,7 @@ void BM_BackToPaintedMain(benchmark::State& state) {
         flushDeletes();
 
         const auto start = std::chrono::steady_clock::now();
-        result->cmdBack->click();
+        control<QPushButton>(result, "cmdBack")->click();
         frmMain* back = seams.controller.mainWindow();
         const bool painted = back && waitUntilPainted(back);
         state.SetIterationTime(secondsSince(start));

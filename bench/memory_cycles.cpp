@@ -9,16 +9,18 @@
 // merely keeps. Runs under whatever platform QT_QPA_PLATFORM names
 // (offscreen when unset); not part of the tests.
 #include "app_controller.h"
+#include "controls.h"
+#include "fonts.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
 #include "printer_chooser.h"
 #include "process_end.h"
+#include "program_icon.h"
 #include "prompter.h"
 #include "quiet_seams.h"
 #include "reading_record.h"
 #include "url_opener.h"
 #include "web_links.h"
-#include "window_look.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,12 +109,12 @@ int main(int argc, char** argv) {
     settle(main);
     report("main window", 0);
     for (int i = 1; i <= cycles; ++i) {
-        main->txtName->setText(QStringLiteral("Li Wei"));
-        main->cboDate->setCurrentIndex(4);
-        main->cboMonth->setCurrentIndex(2);
+        control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Li Wei"));
+        control<QComboBox>(main, "cboDate")->setCurrentIndex(4);
+        control<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
         // Twelve years in a row give the twelve signs.
-        main->cboYear->setCurrentText(QString::number(1960 + i % 12));
-        main->cmdProceed->click();
+        control<QComboBox>(main, "cboYear")->setCurrentText(QString::number(1960 + i % 12));
+        control<QPushButton>(main, "cmdProceed")->click();
         frmPeachBlossomResult* result = controller.resultWindow();
         if (!result || !settle(result)) {
             std::fprintf(stderr, "memory_cycles: no result window at cycle %d\n", i);
@@ -121,7 +123,7 @@ int main(int argc, char** argv) {
         if (i == 1) {
             report("first reading", i);
         }
-        result->cmdBack->click();
+        control<QPushButton>(result, "cmdBack")->click();
         main = controller.mainWindow();
         if (!main || !settle(main)) {
             std::fprintf(stderr, "memory_cycles: no main window after Back at cycle %d\n", i);

@@ -197,7 +197,9 @@ QAccessibleInterface* describe(const QString& className, QObject* object) {
         return new FocusSinkAccessible(static_cast<QWidget*>(object));
     }
     // Exactly these classes: Qt's own widgets built on them describe themselves.
-    if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject) {
+    const bool plainFrame =
+        className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject;
+    if (plainFrame || className == QLatin1String("BrandBanners")) {
         return new FrameAccessible(static_cast<QWidget*>(object), QAccessible::Border);
     }
     if (className == QLatin1String("QGroupBox") &&

@@ -1,8 +1,11 @@
 #include "form.h"
 
 #include "accessibility.h"
+#include "brand_banners.h"
+#include "colours.h"
+#include "fonts.h"
+#include "layout_scale.h"
 #include "link_label.h"
-#include "window_look.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace form {
 
@@ -56,6 +60,8 @@ QWidget* create(const Control& c, QWidget* parent) {
     }
     case Kind::Picture:
         return new QLabel(parent);
+    case Kind::Banners:
+        return new BrandBanners(parent);
     case Kind::Line: {
         auto* line = new QFrame(parent);
         line->setFrameShape(QFrame::HLine);
@@ -104,7 +110,11 @@ Form::Form(QWidget* client, const Design& design) : unit_(design.unit) {
     accessibility::install();
     std::vector<std::pair<int, QWidget*>> tabChain;
     for (const Control& c : design.controls) {
-        QWidget* w = add(c, c.parent ? widget(c.parent) : client);
+        QWidget* parent = c.parent ? widget(c.parent) : client;
+        QWidget* w = add(c, parent);
+        if (auto* banners = qobject_cast<BrandBanners*>(parent)) {
+            banners->adopt(qobject_cast<LinkLabel*>(w));
+        }
         if (c.tab >= 0) {
             tabChain.emplace_back(c.tab, w);
         }
@@ -156,8 +166,15 @@ QWidget* Form::add(const Control& c, QWidget* parent) const {
 
 QWidget* Form::widget(std::string_view name) const {
     const auto found = widgets_.find(name);
-    Q_ASSERT_X(found != widgets_.end(), "Form::widget", "no control of that name in the design");
-    return found != widgets_.end() ? found->second : nullptr;
+    if (found == widgets_.end()) {
+        misnamed(name, "is not in the design");
+    }
+    return found->second;
+}
+
+void misnamed(std::string_view name, const char* problem) {
+    qFatal("The control %.*s %s", static_cast<int>(name.size()), name.data(), problem);
+    std::abort();
 }
 
 } // namespace form

@@ -31,6 +31,7 @@ enum class Kind {
     Button,
     Picture, // a picture without a border
     Line,    // a sunken horizontal rule
+    Banners, // BrandBanners: a frame whose two link rows share one place
 };
 
 // A width of kFitText sizes the control to its text (at its left and top).
@@ -87,8 +88,9 @@ public:
     // object name is the caller's to give; the form does not look it up.
     QWidget* add(const Control& control, QWidget* parent) const;
 
-    // The control of that design name; aborts on a name the table lacks,
-    // which is a programming error caught by any test that builds the window.
+    // The control of that design name. A name the table lacks, or a control
+    // of another kind, is a programming error: it ends the program in every
+    // build, so any test that builds the window finds it.
     QWidget* widget(std::string_view name) const;
     template <class T> T* get(std::string_view name) const;
 
@@ -100,9 +102,13 @@ private:
     std::map<std::string_view, QWidget*> widgets_;
 };
 
+[[noreturn]] void misnamed(std::string_view name, const char* problem);
+
 template <class T> T* Form::get(std::string_view name) const {
     T* control = qobject_cast<T*>(widget(name));
-    Q_ASSERT_X(control, "Form::get", "the design gives this control another kind");
+    if (!control) {
+        misnamed(name, "is of another kind");
+    }
     return control;
 }
 

@@ -1,10 +1,12 @@
 #include "frm_about.h"
 
+#include "captions.h"
+#include "colours.h"
 #include "form.h"
 #include "link_label.h"
-#include "window_look.h"
+#include "program_icon.h"
+#include "window_frame.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -66,14 +68,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setWindowIcon(look::programIcon());
     const form::Form controls(client, box);
 
-    cmdOK = controls.get<QPushButton>("cmdOK");
-    picIcon = controls.get<QLabel>("picIcon");
-    Label2 = controls.get<QLabel>("Label2");
-    Label1 = controls.get<QLabel>("Label1");
-    lblHomePage = controls.get<LinkLabel>("lblHomePage");
-    Label3 = controls.get<QLabel>("Label3");
-    lblCoBrand = controls.get<LinkLabel>("lblCoBrand");
-    Line2 = controls.get<QFrame>("Line2");
+    auto* cmdOK = controls.get<QPushButton>("cmdOK");
+    auto* picIcon = controls.get<QLabel>("picIcon");
+    auto* lblHomePage = controls.get<LinkLabel>("lblHomePage");
 
     cmdOK->setDefault(true);
     cmdOK->setFocus();
@@ -87,7 +84,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     keepInside(lblHomePage, controls.pixels(kRightMargin));
     connect(lblHomePage, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });
     // The details of the offer above are on the full-brand page.
-    connect(lblCoBrand, &LinkLabel::clicked, this,
+    connect(controls.get<LinkLabel>("lblCoBrand"), &LinkLabel::clicked, this,
             [this] { emit linkActivated(Link::FullBrandPage); });
 
     look::centerWhenFirstShown(this);

@@ -1,21 +1,22 @@
 #include "frm_main.h"
 
+#include "colours.h"
 #include "form.h"
 #include "link_label.h"
 #include "prompter.h"
 #include "random_source.h"
 #include "reading_computation.h"
 #include "reading_texts.h"
-#include "window_look.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -39,7 +40,7 @@ form::Design design() {
         {"cboMonth",     Kind::List,     "fraDetails",   {1755, 690, 1305, 315},  {},                            8.25, 0, look::kInputText, 2, frmMain::tr("Birth Date: Month")},
         {"cboYear",      Kind::List,     "fraDetails",   {3120, 690, 1095, 315},  {},                            8.25, 0, look::kInputText, 3, frmMain::tr("Birth Date: Year")},
         {"cmdProceed",   Kind::Button,   "fraDetails",   {120, 1200, 4065, 375},  frmMain::tr("&Get My Peach Blossom Reading"), 8.25, Bold, look::kInputText, 4},
-        {"fraFullBrand", Kind::Frame,    nullptr,        {-7, 3840, 7605, 800},   {}},
+        {"fraFullBrand", Kind::Banners,  nullptr,        {-7, 3840, 7605, 800},   {}},
         {"lblFullBrand", Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::fullBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 6},
         {"lblCobrand",   Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::coBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 7},
     }};
@@ -51,20 +52,9 @@ constexpr int kThirtyDayMonths[] = {3, 5, 8, 10};
 
 } // namespace
 
-// x to the nearest whole number, halves to the even neighbour, for x >= 0.
-// By hand rather than nearbyint: the first call into the maths library
-// maps about 0.1 MiB of it, and start-up needs nothing else from it.
-static int roundHalfToEven(double x) {
-    int n = static_cast<int>(x); // the floor, for x >= 0
-    const double rest = x - n;   // exact
-    if (rest > 0.5 || (rest == 0.5 && n % 2 != 0)) {
-        ++n;
-    }
-    return n;
-}
-
 Banner bannerFor(double r) {
-    switch (roundHalfToEven(6.0 * r + 1.0)) {
+    // To the nearest whole number, halves to the even neighbour.
+    switch (static_cast<int>(std::nearbyint(6.0 * r + 1.0))) {
     case 2:
     case 4:
     case 6:
@@ -87,34 +77,29 @@ frmMain::frmMain(engine::ReadingRecord& record, Prompter& prompter, QWidget* par
     QWidget* client = look::applyWindowLook(this, window.clientPixels());
     const form::Form controls(client, window);
 
-    Label14 = controls.get<LinkLabel>("Label14");
-    Label1 = {controls.get<QLabel>("Label1_0"), controls.get<QLabel>("Label1_1")};
-    fraDetails = controls.get<QGroupBox>("fraDetails");
-    txtName = controls.get<QLineEdit>("txtName");
-    Label2 = controls.get<QLabel>("Label2");
-    cboDate = controls.get<QComboBox>("cboDate");
-    cboMonth = controls.get<QComboBox>("cboMonth");
-    cboYear = controls.get<QComboBox>("cboYear");
-    cmdProceed = controls.get<QPushButton>("cmdProceed");
-    fraFullBrand = controls.get<QFrame>("fraFullBrand");
-    lblFullBrand = controls.get<LinkLabel>("lblFullBrand");
-    lblCobrand = controls.get<LinkLabel>("lblCobrand");
+    ui_.txtName = controls.get<QLineEdit>("txtName");
+    ui_.cboDate = controls.get<QComboBox>("cboDate");
+    ui_.cboMonth = controls.get<QComboBox>("cboMonth");
+    ui_.cboYear = controls.get<QComboBox>("cboYear");
+    ui_.cmdProceed = controls.get<QPushButton>("cmdProceed");
+    ui_.fraFullBrand = controls.get<BrandBanners>("fraFullBrand");
     // The captions name the fields for assistive technology, as they do on screen.
-    Label1[0]->setBuddy(txtName);
-    Label2->setBuddy(cboDate);
+    controls.get<QLabel>("Label1_0")->setBuddy(ui_.txtName);
+    controls.get<QLabel>("Label2")->setBuddy(ui_.cboDate);
 
-    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
-    connect(Label14, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });
-    connect(lblCobrand, &LinkLabel::clicked, this,
-            [this] { emit linkActivated(Link::CoBrandPage); });
-    connect(lblFullBrand, &LinkLabel::clicked, this,
-            [this] { emit linkActivated(Link::FullBrandPage); });
+    connect(ui_.cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    connect(controls.get<LinkLabel>("Label14"), &LinkLabel::clicked, this,
+            [this] { emit linkActivated(Link::HomePage); });
+    connect(ui_.fraFullBrand, &BrandBanners::linkActivated, this, &frmMain::linkActivated);
 
     load();
     look::centerWhenFirstShown(this);
 }
 
 void frmMain::load() {
+    QComboBox* cboDate = ui_.cboDate;
+    QComboBox* cboMonth = ui_.cboMonth;
+    QComboBox* cboYear = ui_.cboYear;
     cboDate->clear();
     for (int day = 1; day <= 31; ++day) {
         cboDate->addItem(QString::number(day));
@@ -132,21 +117,21 @@ void frmMain::load() {
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
-    LinkLabel::bringToFront(lblCobrand, lblFullBrand);
-    txtName->setFocus();
+    ui_.fraFullBrand->bringToFront(Banner::CoBrand);
+    ui_.txtName->setFocus();
 }
 
 bool frmMain::ValidateDetails() {
-    if (txtName->text().isEmpty()) {
+    if (ui_.txtName->text().isEmpty()) {
         prompter_.inform(tr("Please Enter Your Name"));
-        txtName->setFocus();
+        ui_.txtName->setFocus();
         return false;
     }
 
-    const int dayPosition = cboDate->currentIndex();
-    const int monthPosition = cboMonth->currentIndex();
+    const int dayPosition = ui_.cboDate->currentIndex();
+    const int monthPosition = ui_.cboMonth->currentIndex();
     // Divisibility by 4 is the whole leap-year rule from 1936 to 2008.
-    const bool leap = cboYear->currentText().toInt() % 4 == 0;
+    const bool leap = ui_.cboYear->currentText().toInt() % 4 == 0;
     const int firstBadFebruaryPosition = leap ? 29 : 28;
     if (monthPosition == 1 && dayPosition >= firstBadFebruaryPosition) {
         prompter_.inform(tr("Please Enter Correct Date Or Month!"));
@@ -166,9 +151,10 @@ void frmMain::cmdProceed_Click() {
     // window, not the user leaving the program.
     proceedUnderWay_ = true;
     if (ValidateDetails()) {
-        engine::ComputeReading(
-            record_, txtName->text().toStdString(), cboDate->currentText().toStdString(),
-            cboMonth->currentData().toString().toStdString(), cboYear->currentText().toStdString());
+        engine::ComputeReading(record_, ui_.txtName->text().toStdString(),
+                               ui_.cboDate->currentText().toStdString(),
+                               ui_.cboMonth->currentData().toString().toStdString(),
+                               ui_.cboYear->currentText().toStdString());
         emit readingReady();
         close();
     }
@@ -176,16 +162,7 @@ void frmMain::cmdProceed_Click() {
 }
 
 void frmMain::CoBrand_Randomize(RandomSource& random) {
-    switch (bannerFor(random.draw())) {
-    case Banner::FullBrand:
-        LinkLabel::bringToFront(lblFullBrand, lblCobrand);
-        break;
-    case Banner::CoBrand:
-        LinkLabel::bringToFront(lblCobrand, lblFullBrand);
-        break;
-    case Banner::Unchanged:
-        break;
-    }
+    ui_.fraFullBrand->bringToFront(bannerFor(random.draw()));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

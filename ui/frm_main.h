@@ -1,17 +1,12 @@
 #pragma once
 
+#include "brand_banners.h"
 #include "links.h"
 
 #include <QWidget>
 
-#include <array>
-
-class LinkLabel;
 class Prompter;
 class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class RandomSource;
@@ -31,20 +26,6 @@ public:
     // Chooses which banner lies in front, from one random draw.
     void CoBrand_Randomize(RandomSource& random);
 
-    // Controls under their design names, as a form exposes them.
-    LinkLabel* Label14;
-    std::array<QLabel*, 2> Label1;
-    QGroupBox* fraDetails;
-    QLineEdit* txtName;
-    QLabel* Label2;
-    QComboBox* cboDate;
-    QComboBox* cboMonth;
-    QComboBox* cboYear;
-    QPushButton* cmdProceed;
-    QFrame* fraFullBrand;
-    LinkLabel* lblFullBrand;
-    LinkLabel* lblCobrand;
-
 public slots:
     void cmdProceed_Click();
 
@@ -61,11 +42,22 @@ protected:
 private:
     void load();
 
+    // The controls this window reads and steers, under their design names,
+    // which are also their object names.
+    struct Controls {
+        QLineEdit* txtName = nullptr;
+        QComboBox* cboDate = nullptr;
+        QComboBox* cboMonth = nullptr;
+        QComboBox* cboYear = nullptr;
+        QPushButton* cmdProceed = nullptr;
+        BrandBanners* fraFullBrand = nullptr;
+    };
+
+    Controls ui_;
     engine::ReadingRecord& record_;
     Prompter& prompter_;
     bool proceedUnderWay_ = false;
 };
 
 // Which banner a draw r (0 <= r < 1) brings to the front.
-enum class Banner { FullBrand, CoBrand, Unchanged };
 Banner bannerFor(double r);

@@ -1,20 +1,24 @@
 #include "frm_peach_blossom_result.h"
 
 #include "accessibility.h"
+#include "brand_banners.h"
+#include "colours.h"
 #include "form.h"
 #include "frm_about.h"
 #include "link_label.h"
 #include "lunar_year_table.h"
 #include "printer_chooser.h"
+#include "program_icon.h"
 #include "reading_print.h"
 #include "reading_record.h"
 #include "reading_texts.h"
 #include "result_rows.h"
 #include "sign_pictures.h"
-#include "window_look.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPagedPaintDevice>
@@ -39,7 +43,7 @@ form::Design design() {
         {"picSign",      Kind::Picture,  "Frame1",       {407, kPictureTop, 200, 200}, {}},
         {"cmdExit",      Kind::Button,   "Frame1",       {468, 382, 67, 23},   frmPeachBlossomResult::tr("E&xit"), 8.25, 0, form::kSystemColour, 1},
         {"cmdBack",      Kind::Button,   "Frame1",       {539, 382, 67, 23},   frmPeachBlossomResult::tr("&Back"), 8.25, 0, form::kSystemColour, 2},
-        {"fraFullBrand", Kind::Frame,    nullptr,        {0, 457, 617, 43},    {}},
+        {"fraFullBrand", Kind::Banners,  nullptr,        {0, 457, 617, 43},    {}},
         {"lblCobrand",   Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::coBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 5},
         {"lblFullBrand", Kind::Link,     "fraFullBrand", {6, 8, 600, 30},      texts::fullBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 4},
         {"cmdPrint",     Kind::Button,   nullptr,        {238, 611, 67, 23},   frmPeachBlossomResult::tr("&Print"), 8.25, 0, form::kSystemColour, 0},
@@ -61,10 +65,8 @@ QAction* addItem(QMenu* menu, const QString& text, const char* name) {
     return action;
 }
 
-QAction* addSeparator(QMenu* menu, const char* name) {
-    QAction* separator = menu->addSeparator();
-    separator->setObjectName(QLatin1String(name));
-    return separator;
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
 } // namespace
@@ -88,24 +90,24 @@ frmPeachBlossomResult::frmPeachBlossomResult(const engine::ReadingRecord& record
 }
 
 void frmPeachBlossomResult::createMenus() {
-    mnuFile = menuBar()->addMenu(tr("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = addItem(mnuFile, tr("&Print"), "mnuPrint");
-    mnuBack = addItem(mnuFile, tr("&Back"), "mnuBack");
-    mnuFileSep1 = addSeparator(mnuFile, "mnuFileSep1");
-    mnuExit = addItem(mnuFile, tr("E&xit"), "mnuExit");
+    QAction* mnuPrint = addItem(mnuFile, tr("&Print"), "mnuPrint");
+    QAction* mnuBack = addItem(mnuFile, tr("&Back"), "mnuBack");
+    addSeparator(mnuFile, "mnuFileSep1");
+    QAction* mnuExit = addItem(mnuFile, tr("E&xit"), "mnuExit");
 
-    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = addItem(mnuHelp, tr("&Online Help"), "mnuOnline");
-    mnuVisit = addItem(mnuHelp, tr("&Visit Us Online"), "mnuVisit");
-    mnuHelpSep1 = addSeparator(mnuHelp, "mnuHelpSep1");
-    mnuUpdate = addItem(mnuHelp, tr("Check for Software &Update"), "mnuUpdate");
-    mnuHelpSep2 = addSeparator(mnuHelp, "mnuHelpSep2");
-    mnuAbout = addItem(mnuHelp, tr("&About Software"), "mnuAbout");
+    QAction* mnuOnline = addItem(mnuHelp, tr("&Online Help"), "mnuOnline");
+    QAction* mnuVisit = addItem(mnuHelp, tr("&Visit Us Online"), "mnuVisit");
+    addSeparator(mnuHelp, "mnuHelpSep1");
+    QAction* mnuUpdate = addItem(mnuHelp, tr("Check for Software &Update"), "mnuUpdate");
+    addSeparator(mnuHelp, "mnuHelpSep2");
+    QAction* mnuAbout = addItem(mnuHelp, tr("&About Software"), "mnuAbout");
 
     // A command on the menu bar itself, without a menu.
-    mnuDonate = menuBar()->addAction(tr("&Donate"));
+    QAction* mnuDonate = menuBar()->addAction(tr("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
 
     connect(mnuPrint, &QAction::triggered, this, &frmPeachBlossomResult::mnuPrint_Click);
@@ -125,16 +127,11 @@ void frmPeachBlossomResult::createControls() {
     const form::Design window = design();
     QWidget* client = look::applyWindowLook(this, window.clientPixels());
     const form::Form controls(client, window);
-    Label14 = controls.get<LinkLabel>("Label14");
-    Frame1 = controls.get<QGroupBox>("Frame1");
-    picSign = controls.get<QLabel>("picSign");
-    cmdExit = controls.get<QPushButton>("cmdExit");
-    cmdBack = controls.get<QPushButton>("cmdBack");
-    fraFullBrand = controls.get<QFrame>("fraFullBrand");
-    lblCobrand = controls.get<LinkLabel>("lblCobrand");
-    lblFullBrand = controls.get<LinkLabel>("lblFullBrand");
-    cmdPrint = controls.get<QPushButton>("cmdPrint");
-    LinkLabel::bringToFront(lblFullBrand, lblCobrand);
+    auto* Frame1 = controls.get<QGroupBox>("Frame1");
+    ui_.picSign = controls.get<QLabel>("picSign");
+    ui_.cmdPrint = controls.get<QPushButton>("cmdPrint");
+    auto* banners = controls.get<BrandBanners>("fraFullBrand");
+    banners->bringToFront(Banner::FullBrand);
 
     // The reading's rows: a caption sized to its text and a value that grows
     // to its own on one line, or a fixed box that wraps and cuts what does not
@@ -151,16 +148,17 @@ void frmPeachBlossomResult::createControls() {
         }
         const QRect box = row.wraps() ? QRect(row.left, row.top, row.width, row.height)
                                       : QRect(kValueLeft, row.top, form::kFitText, kRowHeight);
-        lblResult[i] = static_cast<QLabel*>(controls.add({nullptr,
-                                                          form::Kind::Label,
-                                                          nullptr,
-                                                          box,
-                                                          {},
-                                                          8.25,
-                                                          row.wraps() ? form::Wrap : form::Regular,
-                                                          look::kDarkPurple},
-                                                         Frame1));
-        lblResult[i]->setObjectName(QStringLiteral("lblResult_%1").arg(i));
+        QLabel*& value = ui_.lblResult[i];
+        value = static_cast<QLabel*>(controls.add({nullptr,
+                                                   form::Kind::Label,
+                                                   nullptr,
+                                                   box,
+                                                   {},
+                                                   8.25,
+                                                   row.wraps() ? form::Wrap : form::Regular,
+                                                   look::kDarkPurple},
+                                                  Frame1));
+        value->setObjectName(QStringLiteral("lblResult_%1").arg(i));
     }
 
     // Assistive technology hears each caption once, with its value (load).
@@ -169,39 +167,40 @@ void frmPeachBlossomResult::createControls() {
         accessibility::setConcealed(caption, true);
     }
 
-    cmdPrint->setFocus();
+    ui_.cmdPrint->setFocus();
     // The hidden Print button does nothing, so that Enter on a fresh reading
     // changes nothing; File, Print prints.
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdPrint_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdExit_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdBack_Click);
-    connect(Label14, &LinkLabel::clicked, this, [this] { emit linkActivated(Link::HomePage); });
-    connect(lblCobrand, &LinkLabel::clicked, this,
-            [this] { emit linkActivated(Link::CoBrandPage); });
-    connect(lblFullBrand, &LinkLabel::clicked, this,
-            [this] { emit linkActivated(Link::FullBrandPage); });
+    connect(ui_.cmdPrint, &QPushButton::clicked, this, &frmPeachBlossomResult::cmdPrint_Click);
+    connect(controls.get<QPushButton>("cmdExit"), &QPushButton::clicked, this,
+            &frmPeachBlossomResult::cmdExit_Click);
+    connect(controls.get<QPushButton>("cmdBack"), &QPushButton::clicked, this,
+            &frmPeachBlossomResult::cmdBack_Click);
+    connect(controls.get<LinkLabel>("Label14"), &LinkLabel::clicked, this,
+            [this] { emit linkActivated(Link::HomePage); });
+    connect(banners, &BrandBanners::linkActivated, this, &frmPeachBlossomResult::linkActivated);
 }
 
 void frmPeachBlossomResult::load() {
     QStringList arrival;
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
+        QLabel* label = ui_.lblResult[i];
         const QString value = reading_texts::shown(record_, row.field);
-        lblResult[i]->setText(value);
+        label->setText(value);
         if (row.caption) {
             // Read out with its caption, which sits in another label on screen.
-            lblResult[i]->setAccessibleName(tr("%1: %2").arg(captionText(row), value));
+            label->setAccessibleName(tr("%1: %2").arg(captionText(row), value));
             if (!besidePicture(row)) {
-                arrival.append(lblResult[i]->accessibleName());
+                arrival.append(label->accessibleName());
             }
         }
         if (!row.wraps()) {
-            lblResult[i]->adjustSize();
+            label->adjustSize();
         }
     }
     // The hidden Print button holds the focus as the window opens, so a
     // screen reader says what it presents: the rows above the picture.
-    accessibility::presentFocusSinkAs(cmdPrint, accessibility::sentences(arrival));
+    accessibility::presentFocusSinkAs(ui_.cmdPrint, accessibility::sentences(arrival));
     showSignPicture();
 }
 
@@ -209,6 +208,7 @@ void frmPeachBlossomResult::showSignPicture() {
     // Only the picture shown is decoded, at the screen's pixel density;
     // without a sign (or if its picture cannot be read) the design-time Dog stays.
     const qreal ratio = devicePixelRatioF();
+    QLabel* picSign = ui_.picSign;
     QPixmap picture = signPicture(record_.SignNumber, picSign->size(), ratio);
     int shown = record_.SignNumber;
     if (picture.isNull()) {

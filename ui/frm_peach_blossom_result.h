@@ -7,13 +7,8 @@
 
 #include <array>
 
-class LinkLabel;
 class PrinterChooser;
-class QAction;
-class QGroupBox;
-class QFrame;
 class QLabel;
-class QMenu;
 class QPushButton;
 class frmAbout;
 namespace engine {
@@ -27,32 +22,6 @@ class frmPeachBlossomResult : public QMainWindow {
 public:
     frmPeachBlossomResult(const engine::ReadingRecord& record, PrinterChooser& printers,
                           QWidget* parent = nullptr);
-
-    // Controls under their design names, as a form exposes them.
-    LinkLabel* Label14;
-    QGroupBox* Frame1;
-    std::array<QLabel*, 14> lblResult;
-    QLabel* picSign;
-    QPushButton* cmdPrint;
-    QPushButton* cmdExit;
-    QPushButton* cmdBack;
-    QFrame* fraFullBrand;
-    LinkLabel* lblCobrand;
-    LinkLabel* lblFullBrand;
-
-    QMenu* mnuFile;
-    QAction* mnuPrint;
-    QAction* mnuBack;
-    QAction* mnuFileSep1;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mnuOnline;
-    QAction* mnuVisit;
-    QAction* mnuHelpSep1;
-    QAction* mnuUpdate;
-    QAction* mnuHelpSep2;
-    QAction* mnuAbout;
-    QAction* mnuDonate;
 
 public slots:
     void cmdBack_Click();
@@ -79,6 +48,15 @@ private:
     void load();
     void showSignPicture();
 
+    // The controls this window fills, under their design names, which are
+    // also their object names (the rows: lblResult_0 to lblResult_13).
+    struct Controls {
+        std::array<QLabel*, 14> lblResult{};
+        QLabel* picSign = nullptr;
+        QPushButton* cmdPrint = nullptr;
+    };
+
+    Controls ui_;
     const engine::ReadingRecord& record_;
     PrinterChooser& printers_;
     bool backUnderWay_ = false;

@@ -14,14 +14,6 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     setFocusPolicy(Qt::TabFocus);
 }
 
-void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind) {
-    front->raise();
-    front->setFocusPolicy(Qt::TabFocus);
-    behind->setFocusPolicy(Qt::NoFocus);
-    accessibility::setConcealed(front, false);
-    accessibility::setConcealed(behind, true);
-}
-
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();

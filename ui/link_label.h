@@ -12,11 +12,6 @@ class LinkLabel : public QLabel {
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
-    // Of two links sharing one place, the one in front is seen, clicked and
-    // reached with Tab; the one behind is out of the tab order and hidden
-    // from assistive technology.
-    static void bringToFront(LinkLabel* front, LinkLabel* behind);
-
 signals:
     void clicked();
 

@@ -1,5 +1,6 @@
 #include "app_controller.h"
 #include "banner.h"
+#include "controls.h"
 #include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
@@ -55,11 +56,11 @@ protected:
 
     frmPeachBlossomResult* readingFor(const QString& name) {
         frmMain* main = controller.showMain();
-        main->txtName->setText(name);
-        main->cboDate->setCurrentIndex(4);
-        main->cboMonth->setCurrentIndex(2);
-        main->cboYear->setCurrentText("1975");
-        QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
+        control<QLineEdit>(main, "txtName")->setText(name);
+        control<QComboBox>(main, "cboDate")->setCurrentIndex(4);
+        control<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
+        control<QComboBox>(main, "cboYear")->setCurrentText("1975");
+        QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
         flushDeletes();
         return controller.resultWindow();
     }
@@ -85,8 +86,8 @@ protected:
 
 TEST_F(WindowLifeCycle, ReadingReplacesTheMainWindowWithTheResultAndGoesOn) {
     QPointer<frmMain> main = controller.showMain();
-    main->txtName->setText("Li");
-    QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
+    control<QLineEdit>(main, "txtName")->setText("Li");
+    QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
     flushDeletes();
     EXPECT_TRUE(main.isNull());
     ASSERT_NE(controller.resultWindow(), nullptr);
@@ -97,7 +98,7 @@ TEST_F(WindowLifeCycle, ReadingReplacesTheMainWindowWithTheResultAndGoesOn) {
 
 TEST_F(WindowLifeCycle, FailedCheckStaysInInput) {
     frmMain* main = controller.showMain();
-    QTest::mouseClick(main->cmdProceed, Qt::LeftButton); // empty name
+    QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton); // empty name
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(controller.resultWindow(), nullptr);
     EXPECT_EQ(processEnd.ends, 0);
@@ -105,7 +106,8 @@ TEST_F(WindowLifeCycle, FailedCheckStaysInInput) {
 
 TEST_F(WindowLifeCycle, ClosingTheMainWindowAfterAFailedCheckEndsTheProgram) {
     frmMain* main = controller.showMain();
-    QTest::mouseClick(main->cmdProceed, Qt::LeftButton); // empty name: refused
+    QTest::mouseClick(control<QPushButton>(main, "cmdProceed"),
+                      Qt::LeftButton); // empty name: refused
     ASSERT_EQ(prompter.shown.size(), 1u);
     // The refused reading is over: this close is the user's, not a hand-over.
     main->close();
@@ -145,22 +147,26 @@ TEST_P(BackCommand, GivesANewEmptyMainWindowWithTheCoBrandBannerAndGoesOn) {
     frmMain* main = controller.mainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_TRUE(main->txtName->text().isEmpty());
-    EXPECT_EQ(main->cboYear->currentText(), "1936");
+    EXPECT_TRUE(control<QLineEdit>(main, "txtName")->text().isEmpty());
+    EXPECT_EQ(control<QComboBox>(main, "cboYear")->currentText(), "1936");
     EXPECT_FALSE(fullBrandInFront(*main));
     EXPECT_EQ(visibleWorkingWindows(), 1);
     EXPECT_EQ(processEnd.ends, 0);
     EXPECT_EQ(record.Name, "Li") << "the record keeps the reading until the next one";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ButtonAndMenu, BackCommand,
-    testing::Values(Leave{"cmdBack",
-                          [](frmPeachBlossomResult& w) {
-                              QTest::mouseClick(w.cmdBack, Qt::LeftButton);
-                          }},
-                    Leave{"mnuBack", [](frmPeachBlossomResult& w) { w.mnuBack->trigger(); }}),
-    leaveName);
+INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, BackCommand,
+                         testing::Values(Leave{"cmdBack",
+                                               [](frmPeachBlossomResult& w) {
+                                                   QTest::mouseClick(
+                                                       control<QPushButton>(w, "cmdBack"),
+                                                       Qt::LeftButton);
+                                               }},
+                                         Leave{"mnuBack",
+                                               [](frmPeachBlossomResult& w) {
+                                                   control<QAction>(w, "mnuBack")->trigger();
+                                               }}),
+                         leaveName);
 
 TEST_F(WindowLifeCycle, ClosingTheMainWindowEndsTheProgram) {
     frmMain* main = controller.showMain();
@@ -186,9 +192,12 @@ INSTANTIATE_TEST_SUITE_P(
     Ways, ResultExit,
     testing::Values(Leave{"cmdExit",
                           [](frmPeachBlossomResult& w) {
-                              QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+                              QTest::mouseClick(control<QPushButton>(w, "cmdExit"), Qt::LeftButton);
                           }},
-                    Leave{"mnuExit", [](frmPeachBlossomResult& w) { w.mnuExit->trigger(); }},
+                    Leave{"mnuExit",
+                          [](frmPeachBlossomResult& w) {
+                              control<QAction>(w, "mnuExit")->trigger();
+                          }},
                     Leave{"close_box", [](frmPeachBlossomResult& w) { w.close(); }}),
     leaveName);
 
@@ -219,23 +228,24 @@ TEST_F(WindowLifeCycle, ExitProgramUnloadsEveryOtherWindowOnceAndEndsOnce) {
 
 TEST_F(WindowLifeCycle, LinksFromTheWindowsReachTheBrowser) {
     frmMain* main = controller.showMain();
-    QTest::mouseClick(main->Label14, Qt::LeftButton);
+    QTest::mouseClick(control<LinkLabel>(main, "Label14"), Qt::LeftButton);
     EXPECT_EQ(opener.opened, QStringList{linkAddress(Link::HomePage)});
 }
 
 TEST_F(WindowLifeCycle, AThousandReadingsAndBacksLeaveNoWindowBehind) {
     frmPeachBlossomResult* result = readingFor("Li");
-    QTest::mouseClick(result->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(result, "cmdBack"), Qt::LeftButton);
     flushDeletes();
     const auto widgetsAfterFirst = QApplication::allWidgets().size();
     const long rssBefore = residentKiB();
     for (int cycle = 0; cycle < 1000; ++cycle) {
         frmMain* main = controller.mainWindow();
-        main->txtName->setText(QString("Reader %1").arg(cycle));
-        main->cboYear->setCurrentIndex(cycle % 73);
-        QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
+        control<QLineEdit>(main, "txtName")->setText(QString("Reader %1").arg(cycle));
+        control<QComboBox>(main, "cboYear")->setCurrentIndex(cycle % 73);
+        QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
         flushDeletes();
-        QTest::mouseClick(controller.resultWindow()->cmdBack, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(controller.resultWindow(), "cmdBack"),
+                          Qt::LeftButton);
         flushDeletes();
     }
     EXPECT_EQ(QApplication::allWidgets().size(), widgetsAfterFirst);

@@ -1,5 +1,6 @@
 #include "app_controller.h"
 #include "banner.h"
+#include "controls.h"
 #include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
@@ -88,9 +89,9 @@ TEST_F(StartUpOrder, UpdateQuestionComesBeforeAnyWindowThenMainWindowAndOneBanne
 TEST_F(StartUpOrder, MainWindowAfterBackGetsNoNewBannerChoice) {
     ASSERT_TRUE(StartUp(services, controller));
     frmMain* main = controller.mainWindow();
-    main->txtName->setText("Li");
-    QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
-    QTest::mouseClick(controller.resultWindow()->cmdBack, Qt::LeftButton);
+    control<QLineEdit>(main, "txtName")->setText("Li");
+    QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(controller.resultWindow(), "cmdBack"), Qt::LeftButton);
     EXPECT_EQ(random.draws, 1);
     EXPECT_FALSE(fullBrandInFront(*controller.mainWindow()));
 }

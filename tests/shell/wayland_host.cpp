@@ -6,6 +6,7 @@
 // that when the compositor drops the connection the last line names the
 // window that died. Prints "alive" at the end.
 //   wayland_host [main] [box] [result] [about]    (all when none is named)
+#include "controls.h"
 #include "frm_about.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
@@ -274,8 +275,8 @@ void build(Script& script, const std::set<std::string>& chosen) {
         });
         script.add([](Script::Next next) {
             auto* window = findTopLevel<frmMain>();
-            window->txtName->clear();
-            QTimer::singleShot(0, window->cmdProceed, &QPushButton::click);
+            control<QLineEdit>(window, "txtName")->clear();
+            QTimer::singleShot(0, control<QPushButton>(window, "cmdProceed"), &QPushButton::click);
             next();
         });
         exercise(script, QStringLiteral("box"),
@@ -296,9 +297,9 @@ void build(Script& script, const std::set<std::string>& chosen) {
         });
         script.add([](Script::Next next) {
             auto* window = findTopLevel<frmMain>();
-            window->txtName->setText(QStringLiteral("Mei"));
+            control<QLineEdit>(window, "txtName")->setText(QStringLiteral("Mei"));
             say(QStringLiteral("reading"));
-            QTimer::singleShot(0, window->cmdProceed, &QPushButton::click);
+            QTimer::singleShot(0, control<QPushButton>(window, "cmdProceed"), &QPushButton::click);
             next();
         });
     }
@@ -308,20 +309,20 @@ void build(Script& script, const std::set<std::string>& chosen) {
     }
     if (wants("about")) {
         script.add([&script](Script::Next next) {
-            script.waitFor([] { return findTopLevel<frmPeachBlossomResult>() != nullptr; },
-                           kDeadlineMs,
-                           [next](bool) {
-                               auto* result = findTopLevel<frmPeachBlossomResult>();
-                               // The about box runs its own modal loop.
-                               QTimer::singleShot(0, result->mnuAbout, &QAction::trigger);
-                               next();
-                           });
+            script.waitFor(
+                [] { return findTopLevel<frmPeachBlossomResult>() != nullptr; }, kDeadlineMs,
+                [next](bool) {
+                    auto* result = findTopLevel<frmPeachBlossomResult>();
+                    // The about box runs its own modal loop.
+                    QTimer::singleShot(0, control<QAction>(result, "mnuAbout"), &QAction::trigger);
+                    next();
+                });
         });
         exercise(script, QStringLiteral("about"),
                  [] { return static_cast<QWidget*>(activeModal<frmAbout>()); });
         script.add([&script](Script::Next next) {
             if (auto* about = activeModal<frmAbout>()) {
-                about->cmdOK->click();
+                control<QPushButton>(about, "cmdOK")->click();
             }
             script.waitFor([] { return !activeModal<frmAbout>(); }, kDeadlineMs,
                            [next](bool) { next(); });

@@ -1,9 +1,9 @@
+#include "controls.h"
 #include "frm_about.h"
 
 #include "link_label.h"
 #include "links.h"
 #include "modal_watchdog.h"
-#include "window_look.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -70,7 +70,7 @@ TEST_P(AboutBoxKeys, key_closes_the_box_at_once_with_focus_on_OK) {
     EXPECT_EQ(result, GetParam().result);
     EXPECT_EQ(watchdog.expired, 0);
     EXPECT_EQ(presses, 1) << "one key press is enough";
-    EXPECT_EQ(focusedAtOpen, about.cmdOK);
+    EXPECT_EQ(focusedAtOpen, control<QPushButton>(about, "cmdOK"));
     EXPECT_FALSE(about.isVisible());
 }
 
@@ -86,7 +86,8 @@ TEST(AboutBox, OK_click_closes_the_box_and_leaves_the_owner_open) {
     QWidget owner;
     owner.show();
     frmAbout about(&owner);
-    ModalWatchdog watchdog([&](QWidget*) { QTest::mouseClick(about.cmdOK, Qt::LeftButton); });
+    ModalWatchdog watchdog(
+        [&](QWidget*) { QTest::mouseClick(control<QPushButton>(about, "cmdOK"), Qt::LeftButton); });
 
     EXPECT_EQ(about.exec(), QDialog::Accepted);
     EXPECT_EQ(watchdog.expired, 0);
@@ -96,9 +97,9 @@ TEST(AboutBox, OK_click_closes_the_box_and_leaves_the_owner_open) {
 
 TEST(AboutBox, OK_is_the_default_button_and_first_in_the_tab_order) {
     frmAbout about;
-    EXPECT_TRUE(about.cmdOK->isDefault());
+    EXPECT_TRUE(control<QPushButton>(about, "cmdOK")->isDefault());
     about.show();
-    EXPECT_EQ(about.focusWidget(), about.cmdOK);
+    EXPECT_EQ(about.focusWidget(), control<QPushButton>(about, "cmdOK"));
     // Only Tab reaches a link, so a click on one never takes the focus from OK;
     // the other labels are never focused.
     for (QLabel* label : about.findChildren<QLabel*>()) {
@@ -148,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(HomeAndFullBrand, AboutBoxLinks,
 TEST(AboutBox, shows_its_texts_as_plain_text) {
     frmAbout about;
     for (QLabel* label : about.findChildren<QLabel*>()) {
-        if (label != about.picIcon) {
+        if (label != control<QLabel>(about, "picIcon")) {
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
         }
     }
@@ -156,54 +157,59 @@ TEST(AboutBox, shows_its_texts_as_plain_text) {
 
 TEST(AboutBox, wrapping_texts_fit_their_boxes_and_links_fit_the_window) {
     frmAbout about;
-    EXPECT_LE(wrappedHeight(about.Label1), about.Label1->height());
-    EXPECT_LE(wrappedHeight(about.Label3), about.Label3->height());
+    EXPECT_LE(wrappedHeight(control<QLabel>(about, "Label1")),
+              control<QLabel>(about, "Label1")->height());
+    EXPECT_LE(wrappedHeight(control<QLabel>(about, "Label3")),
+              control<QLabel>(about, "Label3")->height());
     // Links sized to their text must neither be clipped nor run off the box.
-    for (QLabel* label : {static_cast<QLabel*>(about.lblHomePage),
-                          static_cast<QLabel*>(about.lblCoBrand), about.Label2}) {
+    for (QLabel* label : {static_cast<QLabel*>(control<LinkLabel>(about, "lblHomePage")),
+                          static_cast<QLabel*>(control<LinkLabel>(about, "lblCoBrand")),
+                          control<QLabel>(about, "Label2")}) {
         EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
             << label->objectName().toStdString();
         EXPECT_LE(label->geometry().right(), about.width() - 1)
             << label->objectName().toStdString();
     }
     // The offer's link sits right under the offer.
-    EXPECT_GE(about.lblCoBrand->y(), about.Label3->geometry().bottom() + 1);
-    EXPECT_LT(about.lblCoBrand->geometry().bottom(), about.Line2->y());
+    EXPECT_GE(control<LinkLabel>(about, "lblCoBrand")->y(),
+              control<QLabel>(about, "Label3")->geometry().bottom() + 1);
+    EXPECT_LT(control<LinkLabel>(about, "lblCoBrand")->geometry().bottom(),
+              control<QFrame>(about, "Line2")->y());
 }
 
 TEST(AboutBox, window_size_and_control_places_follow_the_design) {
     frmAbout about;
     EXPECT_EQ(about.size(), QSize(419, 219));
     EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "the box is not resizable";
-    EXPECT_EQ(about.cmdOK->geometry(), QRect(329, 192, 84, 23));
-    EXPECT_EQ(about.Label3->geometry(), QRect(5, 112, 408, 41));
-    EXPECT_EQ(about.Label1->geometry(), QRect(54, 34, 359, 57));
-    EXPECT_EQ(about.picIcon->geometry(), QRect(6, 10, 32, 32));
-    EXPECT_EQ(about.Label2->pos(), QPoint(52, 10));
+    EXPECT_EQ(control<QPushButton>(about, "cmdOK")->geometry(), QRect(329, 192, 84, 23));
+    EXPECT_EQ(control<QLabel>(about, "Label3")->geometry(), QRect(5, 112, 408, 41));
+    EXPECT_EQ(control<QLabel>(about, "Label1")->geometry(), QRect(54, 34, 359, 57));
+    EXPECT_EQ(control<QLabel>(about, "picIcon")->geometry(), QRect(6, 10, 32, 32));
+    EXPECT_EQ(control<QLabel>(about, "Label2")->pos(), QPoint(52, 10));
     // The home page link keeps its design place unless its address would run
     // off the box; then it ends where the texts above and below it end.
-    const QRect home = about.lblHomePage->geometry();
+    const QRect home = control<LinkLabel>(about, "lblHomePage")->geometry();
     EXPECT_EQ(home.y(), 91);
     EXPECT_TRUE(home.x() == 143 || (home.x() < 143 && home.right() == 413))
         << home.x() << "," << home.right();
-    EXPECT_EQ(about.lblCoBrand->pos(), QPoint(256, 153));
-    EXPECT_EQ(about.Line2->frameShape(), QFrame::HLine);
-    EXPECT_LE(about.Line2->x(), 0);
-    EXPECT_GE(about.Line2->geometry().right(), about.width() - 1);
+    EXPECT_EQ(control<LinkLabel>(about, "lblCoBrand")->pos(), QPoint(256, 153));
+    EXPECT_EQ(control<QFrame>(about, "Line2")->frameShape(), QFrame::HLine);
+    EXPECT_LE(control<QFrame>(about, "Line2")->x(), 0);
+    EXPECT_GE(control<QFrame>(about, "Line2")->geometry().right(), about.width() - 1);
 }
 
 TEST(AboutBox, colours_and_fonts_follow_the_design) {
     frmAbout about;
-    EXPECT_EQ(textColor(about.Label2), QColor(40, 83, 196));
-    EXPECT_TRUE(about.Label2->font().bold());
-    EXPECT_DOUBLE_EQ(about.Label2->font().pointSizeF(), 9.75);
-    EXPECT_EQ(textColor(about.Label1), QColor(104, 45, 123));
-    EXPECT_FALSE(about.Label1->font().bold());
-    EXPECT_EQ(textColor(about.Label3), QColor(40, 83, 196));
-    EXPECT_TRUE(about.Label3->font().bold());
-    EXPECT_FALSE(about.Label3->font().underline());
-    for (QLabel* link :
-         {static_cast<QLabel*>(about.lblHomePage), static_cast<QLabel*>(about.lblCoBrand)}) {
+    EXPECT_EQ(textColor(control<QLabel>(about, "Label2")), QColor(40, 83, 196));
+    EXPECT_TRUE(control<QLabel>(about, "Label2")->font().bold());
+    EXPECT_DOUBLE_EQ(control<QLabel>(about, "Label2")->font().pointSizeF(), 9.75);
+    EXPECT_EQ(textColor(control<QLabel>(about, "Label1")), QColor(104, 45, 123));
+    EXPECT_FALSE(control<QLabel>(about, "Label1")->font().bold());
+    EXPECT_EQ(textColor(control<QLabel>(about, "Label3")), QColor(40, 83, 196));
+    EXPECT_TRUE(control<QLabel>(about, "Label3")->font().bold());
+    EXPECT_FALSE(control<QLabel>(about, "Label3")->font().underline());
+    for (QLabel* link : {static_cast<QLabel*>(control<LinkLabel>(about, "lblHomePage")),
+                         static_cast<QLabel*>(control<LinkLabel>(about, "lblCoBrand"))}) {
         EXPECT_EQ(textColor(link), QColor(85, 114, 31));
         EXPECT_TRUE(link->font().underline());
         EXPECT_FALSE(link->font().bold());
@@ -219,7 +225,7 @@ TEST(AboutBox, colours_and_fonts_follow_the_design) {
 
 TEST(AboutBox, shows_the_32_pixel_program_icon) {
     frmAbout about;
-    const QPixmap icon = about.picIcon->pixmap();
+    const QPixmap icon = control<QLabel>(about, "picIcon")->pixmap();
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.size(), QSize(32, 32));
 }

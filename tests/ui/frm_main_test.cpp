@@ -1,11 +1,12 @@
 #include "banner.h"
+#include "controls.h"
 #include "fakes.h"
 #include "frm_main.h"
 #include "link_label.h"
 #include "links.h"
 #include "reading_computation.h"
 #include "waits.h"
-#include "window_look.h"
+#include "window_fixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,29 +21,16 @@
 
 namespace {
 
-class MainWindow : public testing::Test {
+class MainWindow : public WindowTest {
 protected:
-    void SetUp() override {
-        window = new frmMain(record, prompter);
-        window->show();
-        QApplication::setActiveWindow(window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window, kSafetyNetMs));
-    }
-    void TearDown() override {
-        if (window) {
-            window->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete window;
-        }
-    }
+    void SetUp() override { window = openMain(); }
     void enter(const QString& name, int dayPosition, int monthPosition, int year) {
-        window->txtName->setText(name);
-        window->cboDate->setCurrentIndex(dayPosition);
-        window->cboMonth->setCurrentIndex(monthPosition);
-        window->cboYear->setCurrentText(QString::number(year));
+        control<QLineEdit>(window, "txtName")->setText(name);
+        control<QComboBox>(window, "cboDate")->setCurrentIndex(dayPosition);
+        control<QComboBox>(window, "cboMonth")->setCurrentIndex(monthPosition);
+        control<QComboBox>(window, "cboYear")->setCurrentText(QString::number(year));
     }
 
-    engine::ReadingRecord record;
-    FakePrompter prompter;
     QPointer<frmMain> window;
 };
 
@@ -52,40 +40,46 @@ constexpr int kFebruary = 1;
 
 TEST_F(MainWindow, OpensWithFilledListsFirstEntriesEmptyNameAndFocusInTheName) {
     EXPECT_EQ(window->size(), QSize(506, 310));
-    EXPECT_EQ(window->cboDate->count(), 31);
-    EXPECT_EQ(window->cboDate->itemText(0), "1");
-    EXPECT_EQ(window->cboDate->itemText(30), "31");
-    EXPECT_EQ(window->cboMonth->count(), 12);
-    EXPECT_EQ(window->cboMonth->itemText(1), "February");
-    EXPECT_EQ(window->cboMonth->itemText(11), "December");
-    EXPECT_EQ(window->cboYear->count(), 73);
-    EXPECT_EQ(window->cboYear->itemText(0), "1936");
-    EXPECT_EQ(window->cboYear->itemText(72), "2008");
-    EXPECT_EQ(window->cboDate->currentText(), "1");
-    EXPECT_EQ(window->cboMonth->currentText(), "January");
-    EXPECT_EQ(window->cboYear->currentText(), "1936");
-    EXPECT_TRUE(window->txtName->text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), window->txtName);
+    EXPECT_EQ(control<QComboBox>(window, "cboDate")->count(), 31);
+    EXPECT_EQ(control<QComboBox>(window, "cboDate")->itemText(0), "1");
+    EXPECT_EQ(control<QComboBox>(window, "cboDate")->itemText(30), "31");
+    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->count(), 12);
+    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->itemText(1), "February");
+    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->itemText(11), "December");
+    EXPECT_EQ(control<QComboBox>(window, "cboYear")->count(), 73);
+    EXPECT_EQ(control<QComboBox>(window, "cboYear")->itemText(0), "1936");
+    EXPECT_EQ(control<QComboBox>(window, "cboYear")->itemText(72), "2008");
+    EXPECT_EQ(control<QComboBox>(window, "cboDate")->currentText(), "1");
+    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->currentText(), "January");
+    EXPECT_EQ(control<QComboBox>(window, "cboYear")->currentText(), "1936");
+    EXPECT_TRUE(control<QLineEdit>(window, "txtName")->text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(window, "txtName"));
     EXPECT_FALSE(fullBrandInFront(*window));
 }
 
 TEST_F(MainWindow, ListsAcceptOnlyTheirEntries) {
-    for (QComboBox* box : {window->cboDate, window->cboMonth, window->cboYear}) {
+    for (QComboBox* box :
+         {control<QComboBox>(window, "cboDate"), control<QComboBox>(window, "cboMonth"),
+          control<QComboBox>(window, "cboYear")}) {
         EXPECT_FALSE(box->isEditable());
     }
 }
 
 TEST_F(MainWindow, ControlsSitWhereDesignedInTheirColours) {
-    EXPECT_EQ(window->fraDetails->geometry(), QRect(110, 124, 287, 113));
-    EXPECT_EQ(window->cmdProceed->geometry(), QRect(8, 80, 271, 25));
-    EXPECT_EQ(window->lblCobrand->geometry(), window->lblFullBrand->geometry());
-    EXPECT_EQ(window->Label14->geometry(), QRect(82, 0, 342, 29));
-    EXPECT_EQ(window->Label14->palette().color(QPalette::WindowText), QColor(40, 83, 196));
-    EXPECT_TRUE(window->Label14->font().underline());
-    EXPECT_EQ(window->Label14->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(window->Label1[1]->palette().color(QPalette::WindowText), QColor(104, 45, 123));
-    EXPECT_EQ(window->fraDetails->palette().color(QPalette::WindowText), QColor(128, 0, 128));
-    EXPECT_TRUE(window->cmdProceed->font().bold());
+    EXPECT_EQ(control<QGroupBox>(window, "fraDetails")->geometry(), QRect(110, 124, 287, 113));
+    EXPECT_EQ(control<QPushButton>(window, "cmdProceed")->geometry(), QRect(8, 80, 271, 25));
+    EXPECT_EQ(control<LinkLabel>(window, "lblCobrand")->geometry(),
+              control<LinkLabel>(window, "lblFullBrand")->geometry());
+    EXPECT_EQ(control<LinkLabel>(window, "Label14")->geometry(), QRect(82, 0, 342, 29));
+    EXPECT_EQ(control<LinkLabel>(window, "Label14")->palette().color(QPalette::WindowText),
+              QColor(40, 83, 196));
+    EXPECT_TRUE(control<LinkLabel>(window, "Label14")->font().underline());
+    EXPECT_EQ(control<LinkLabel>(window, "Label14")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(control<QLabel>(window, "Label1_1")->palette().color(QPalette::WindowText),
+              QColor(104, 45, 123));
+    EXPECT_EQ(control<QGroupBox>(window, "fraDetails")->palette().color(QPalette::WindowText),
+              QColor(128, 0, 128));
+    EXPECT_TRUE(control<QPushButton>(window, "cmdProceed")->font().bold());
 }
 
 struct Rejection {
@@ -113,7 +107,7 @@ class ValidateDetails : public MainWindow, public testing::WithParamInterface<Re
 TEST_P(ValidateDetails, ShowsExactlyTheFirstFailingChecksMessage) {
     const auto& c = GetParam();
     enter(c.name, c.dayPosition, c.monthPosition, c.year);
-    window->cboMonth->setFocus();
+    control<QComboBox>(window, "cboMonth")->setFocus();
     const bool accepted = window->ValidateDetails();
     if (c.message) {
         EXPECT_FALSE(accepted);
@@ -122,7 +116,8 @@ TEST_P(ValidateDetails, ShowsExactlyTheFirstFailingChecksMessage) {
         EXPECT_FALSE(prompter.shown[0].yesNo);
         // Only the name message moves the focus back to the name box.
         const bool nameMessage = QString(c.message) == "Please Enter Your Name";
-        EXPECT_EQ(QApplication::focusWidget() == window->txtName, nameMessage);
+        EXPECT_EQ(QApplication::focusWidget() == control<QLineEdit>(window, "txtName"),
+                  nameMessage);
     } else {
         EXPECT_TRUE(accepted);
         EXPECT_TRUE(prompter.shown.empty());
@@ -152,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindow, ReadingStoresTheInputAndFillsTheRecord) {
     QSignalSpy ready(window.data(), &frmMain::readingReady);
     enter("  Mei Lin  ", 4, 2, 1975);
-    QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     EXPECT_EQ(ready.count(), 1);
     EXPECT_EQ(record.Name, "Mei Lin");
     EXPECT_EQ(record.Animal, "Rabbit");
@@ -163,7 +158,7 @@ TEST_F(MainWindow, FailedCheckKeepsThePreviousReadingAndTheWindow) {
     engine::ComputeReading(record, "Old", "5", "March", "1975");
     QSignalSpy ready(window.data(), &frmMain::readingReady);
     enter("New", 29, kFebruary, 1975);
-    QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     EXPECT_EQ(ready.count(), 0);
     EXPECT_EQ(record.Name, "Old");
     EXPECT_EQ(record.Animal, "Rabbit");
@@ -172,10 +167,10 @@ TEST_F(MainWindow, FailedCheckKeepsThePreviousReadingAndTheWindow) {
 
 TEST_F(MainWindow, EachLinkLabelAsksForExactlyItsPageOnce) {
     QSignalSpy links(window.data(), &frmMain::linkActivated);
-    QTest::mouseClick(window->Label14, Qt::LeftButton);
-    QTest::mouseClick(window->lblCobrand, Qt::LeftButton);
-    window->lblFullBrand->raise();
-    QTest::mouseClick(window->lblFullBrand, Qt::LeftButton);
+    QTest::mouseClick(control<LinkLabel>(window, "Label14"), Qt::LeftButton);
+    QTest::mouseClick(control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
+    control<LinkLabel>(window, "lblFullBrand")->raise();
+    QTest::mouseClick(control<LinkLabel>(window, "lblFullBrand"), Qt::LeftButton);
     ASSERT_EQ(links.count(), 3);
     EXPECT_EQ(links[0][0].value<Link>(), Link::HomePage);
     EXPECT_EQ(links[1][0].value<Link>(), Link::CoBrandPage);
@@ -186,7 +181,7 @@ TEST_F(MainWindow, DoubleClickOnALinkOpensItsPageOnce) {
     QSignalSpy links(window.data(), &frmMain::linkActivated);
     // What a double-click delivers to a widget: a click, then a second press
     // that comes with a double-click event, then its release.
-    LinkLabel* label = window->Label14;
+    LinkLabel* label = control<LinkLabel>(window, "Label14");
     const QPointF at = label->rect().center();
     QTest::mouseClick(label, Qt::LeftButton, {}, at.toPoint());
     QTest::mousePress(label, Qt::LeftButton, {}, at.toPoint());
@@ -240,11 +235,11 @@ class HostileName : public MainWindow, public testing::WithParamInterface<Hostil
 
 TEST_P(HostileName, IsTakenAsTextAndGivesAReading) {
     QSignalSpy ready(window.data(), &frmMain::readingReady);
-    window->txtName->setText(GetParam().text);
-    QTest::mouseClick(window->cmdProceed, Qt::LeftButton);
+    control<QLineEdit>(window, "txtName")->setText(GetParam().text);
+    QTest::mouseClick(control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     EXPECT_EQ(ready.count(), 1);
     // Stored as typed, as UTF-8: none of these has outer blanks to trim.
-    EXPECT_EQ(record.Name, window->txtName->text().toStdString());
+    EXPECT_EQ(record.Name, control<QLineEdit>(window, "txtName")->text().toStdString());
     EXPECT_GT(record.Name.size(), 0u);
     EXPECT_EQ(record.Animal, "Pig");
     EXPECT_TRUE(prompter.shown.empty());

@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "frm_about.h"
 #include "frm_peach_blossom_result.h"
 #include "link_label.h"
@@ -8,6 +9,7 @@
 #include "fakes.h"
 #include "modal_watchdog.h"
 #include "waits.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,7 +51,7 @@ engine::ReadingRecord readingFor(int sign) {
 }
 
 QImage shownPicture(const frmPeachBlossomResult& window) {
-    return window.picSign->pixmap().toImage();
+    return control<QLabel>(window, "picSign")->pixmap().toImage();
 }
 
 // The stored picture that `shown` is, found by its pixels alone and named by
@@ -88,32 +90,16 @@ std::array<std::string, 14> rowFields(const engine::ReadingRecord& r) {
             r.Energy,           r.FamousPeople};
 }
 
-// Owns the window under test the way the program does (it deletes itself when
-// closed) and makes sure none outlives its test.
-class ResultWindowTest : public testing::Test {
+// Opens the window under test, shown and active or only made.
+class ResultWindowTest : public WindowTest {
 protected:
-    frmPeachBlossomResult* open(const engine::ReadingRecord& record) {
-        window_ = new frmPeachBlossomResult(record, printers_);
-        return window_;
+    frmPeachBlossomResult* open(const engine::ReadingRecord& reading) {
+        return window_ = openResult(reading, false);
     }
-    frmPeachBlossomResult* openShownAndActive(const engine::ReadingRecord& record) {
-        open(record);
-        window_->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_, kSafetyNetMs));
-        window_->activateWindow();
-        QApplication::setActiveWindow(window_);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window_, kSafetyNetMs));
-        return window_;
-    }
-    static void processDeletes() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    void TearDown() override {
-        delete window_.data();
-        processDeletes();
+    frmPeachBlossomResult* openShownAndActive(const engine::ReadingRecord& reading) {
+        return window_ = openResult(reading);
     }
 
-    FakePrinterChooser printers_; // cancels unless a test gives it a path
     QPointer<frmPeachBlossomResult> window_;
 };
 
@@ -131,7 +117,7 @@ TEST_P(ResultWindowShowsEachSign, shows_the_record_fields_in_row_order_and_the_s
     const auto fields = rowFields(record);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         ASSERT_FALSE(fields[i].empty()) << "row " << i;
-        EXPECT_EQ(window->lblResult[i]->text(), QString::fromStdString(fields[i])) << "row " << i;
+        EXPECT_EQ(lblResult(window, i)->text(), QString::fromStdString(fields[i])) << "row " << i;
     }
 
     ASSERT_FALSE(shownPicture(*window).isNull());
@@ -147,16 +133,16 @@ TEST_P(ResultWindowShowsEachSign, one_line_values_fit_their_text_and_stay_clear_
         if (i == 4 || i == 13) {
             continue; // the two fixed, wrapping labels
         }
-        QLabel* value = window->lblResult[i];
+        QLabel* value = lblResult(window, i);
         EXPECT_EQ(value->x(), 168) << "row " << i;
         EXPECT_GE(value->width(), value->fontMetrics().horizontalAdvance(value->text()))
             << "row " << i << " cut off: " << value->text().toStdString();
-        if (value->y() >= window->picSign->y()) {
-            EXPECT_LE(value->geometry().right(), window->picSign->x())
+        if (value->y() >= control<QLabel>(window, "picSign")->y()) {
+            EXPECT_LE(value->geometry().right(), control<QLabel>(window, "picSign")->x())
                 << "row " << i << " runs under the picture";
         }
     }
-    EXPECT_LT(window->lblResult[13]->geometry().right(), window->picSign->x());
+    EXPECT_LT(lblResult(window, 13)->geometry().right(), control<QLabel>(window, "picSign")->x());
 }
 
 TEST_P(ResultWindowShowsEachSign, never_shows_the_name_or_the_birth_date) {
@@ -174,7 +160,7 @@ TEST_P(ResultWindowShowsEachSign, never_shows_the_name_or_the_birth_date) {
 TEST_P(ResultWindowShowsEachSign, famous_people_wrap_between_words_inside_the_fixed_label) {
     const engine::ReadingRecord record = readingFor(GetParam());
     auto* window = open(record);
-    QLabel* people = window->lblResult[13];
+    QLabel* people = lblResult(window, 13);
     const QString text = people->text();
     EXPECT_EQ(people->size(), QSize(231, 44));
     EXPECT_TRUE(people->wordWrap());
@@ -215,7 +201,7 @@ TEST_F(ResultWindowTest, the_dogs_eight_names_need_more_than_one_line) {
     // Keeps the wrap test above honest: the longest list really wraps.
     const engine::ReadingRecord record = readingFor(11);
     auto* window = open(record);
-    QLabel* people = window->lblResult[13];
+    QLabel* people = lblResult(window, 13);
     EXPECT_GT(people->fontMetrics().horizontalAdvance(people->text()), 231);
 }
 
@@ -227,7 +213,7 @@ TEST_P(ResultWindowWithoutASign, keeps_the_design_time_dog_and_still_shows_the_t
     record.SignNumber = static_cast<std::int16_t>(GetParam());
     auto* window = open(record);
     EXPECT_EQ(storedPictureShowing(shownPicture(*window)), QStringLiteral("11_dog.jpg"));
-    EXPECT_EQ(window->lblResult[0]->text(), QStringLiteral("Rat"));
+    EXPECT_EQ(lblResult(window, 0)->text(), QStringLiteral("Rat"));
 }
 
 INSTANTIATE_TEST_SUITE_P(OutOfRange, ResultWindowWithoutASign, testing::Values(0, 13, -1, 32767),
@@ -241,11 +227,11 @@ TEST_F(ResultWindowTest, element_paragraph_keeps_its_fixed_size_and_cuts_off_wha
         engine::ReadingRecord record;
         engine::ChineseZodiacDescription(record, element, "Rat");
         auto* window = open(record);
-        EXPECT_EQ(window->lblResult[4]->geometry(), QRect(8, 100, 599, 65)) << element;
-        EXPECT_EQ(window->lblResult[4]->text(), QString::fromStdString(record.ElementText));
+        EXPECT_EQ(lblResult(window, 4)->geometry(), QRect(8, 100, 599, 65)) << element;
+        EXPECT_EQ(lblResult(window, 4)->text(), QString::fromStdString(record.ElementText));
         // The program's own paragraphs are meant to be read whole.
-        const QRect needed = window->lblResult[4]->fontMetrics().boundingRect(
-            QRect(0, 0, 599, 1000), Qt::TextWordWrap, window->lblResult[4]->text());
+        const QRect needed = lblResult(window, 4)->fontMetrics().boundingRect(
+            QRect(0, 0, 599, 1000), Qt::TextWordWrap, lblResult(window, 4)->text());
         EXPECT_LE(needed.height(), 65) << element << " paragraph is cut off";
         delete window;
     }
@@ -255,9 +241,9 @@ TEST_F(ResultWindowTest, element_paragraph_keeps_its_fixed_size_and_cuts_off_wha
         record.ElementText += "A paragraph far longer than the room the window gives it. ";
     }
     auto* window = open(record);
-    EXPECT_EQ(window->lblResult[4]->size(), QSize(599, 65));
-    EXPECT_TRUE(window->lblResult[4]->wordWrap());
-    EXPECT_EQ(window->lblResult[4]->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_EQ(lblResult(window, 4)->size(), QSize(599, 65));
+    EXPECT_TRUE(lblResult(window, 4)->wordWrap());
+    EXPECT_EQ(lblResult(window, 4)->alignment(), Qt::AlignLeft | Qt::AlignTop);
 }
 
 TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_reading) {
@@ -267,7 +253,7 @@ TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_re
     const std::string ratPeople = record.FamousPeople;
     QPointer<frmPeachBlossomResult> first = open(record);
     first->show();
-    first->cmdBack->click();
+    control<QPushButton>(first, "cmdBack")->click();
     processDeletes();
     ASSERT_TRUE(first.isNull());
 
@@ -276,7 +262,7 @@ TEST_F(ResultWindowTest, a_window_made_after_a_new_reading_shows_only_the_new_re
     auto* second = open(record);
     const auto fields = rowFields(record);
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        EXPECT_EQ(second->lblResult[i]->text(), QString::fromStdString(fields[i])) << "row " << i;
+        EXPECT_EQ(lblResult(second, i)->text(), QString::fromStdString(fields[i])) << "row " << i;
     }
     for (const QLabel* label : second->findChildren<QLabel*>()) {
         EXPECT_NE(label->text(), QString::fromStdString(ratPeople));
@@ -309,14 +295,15 @@ TEST_F(ResultWindowTest, client_area_below_the_menu_bar_is_617_by_500_and_cannot
 TEST_F(ResultWindowTest, main_controls_sit_where_the_design_puts_them) {
     const engine::ReadingRecord record = readingFor(3);
     auto* window = open(record);
-    EXPECT_EQ(window->Frame1->geometry(), QRect(0, 32, 617, 425));
-    EXPECT_EQ(window->picSign->parentWidget(), window->Frame1);
-    EXPECT_EQ(window->picSign->geometry(), QRect(407, 173, 200, 200));
-    EXPECT_EQ(window->cmdBack->geometry(), QRect(539, 382, 67, 23));
-    EXPECT_EQ(window->cmdExit->geometry(), QRect(468, 382, 67, 23));
-    EXPECT_EQ(window->lblResult[13]->geometry(), QRect(168, 341, 231, 44));
-    EXPECT_EQ(window->fraFullBrand->geometry(), QRect(0, 457, 617, 43));
-    EXPECT_EQ(window->Label14->geometry(), QRect(139, 0, 338, 29));
+    EXPECT_EQ(control<QGroupBox>(window, "Frame1")->geometry(), QRect(0, 32, 617, 425));
+    EXPECT_EQ(control<QLabel>(window, "picSign")->parentWidget(),
+              control<QGroupBox>(window, "Frame1"));
+    EXPECT_EQ(control<QLabel>(window, "picSign")->geometry(), QRect(407, 173, 200, 200));
+    EXPECT_EQ(control<QPushButton>(window, "cmdBack")->geometry(), QRect(539, 382, 67, 23));
+    EXPECT_EQ(control<QPushButton>(window, "cmdExit")->geometry(), QRect(468, 382, 67, 23));
+    EXPECT_EQ(lblResult(window, 13)->geometry(), QRect(168, 341, 231, 44));
+    EXPECT_EQ(control<QFrame>(window, "fraFullBrand")->geometry(), QRect(0, 457, 617, 43));
+    EXPECT_EQ(control<LinkLabel>(window, "Label14")->geometry(), QRect(139, 0, 338, 29));
 }
 
 TEST_F(ResultWindowTest, captions_line_up_with_their_values_and_end_before_the_value_column) {
@@ -324,7 +311,8 @@ TEST_F(ResultWindowTest, captions_line_up_with_their_values_and_end_before_the_v
     auto* window = open(record);
     int captions = 0;
     for (std::size_t i = 0; i < 14; ++i) {
-        auto* caption = window->Frame1->findChild<QLabel*>(QStringLiteral("lblCaption_%1").arg(i));
+        auto* caption = control<QGroupBox>(window, "Frame1")
+                            ->findChild<QLabel*>(QStringLiteral("lblCaption_%1").arg(i));
         if (i == 4) {
             EXPECT_EQ(caption, nullptr) << "the element paragraph has no caption";
             continue;
@@ -332,10 +320,10 @@ TEST_F(ResultWindowTest, captions_line_up_with_their_values_and_end_before_the_v
         ASSERT_NE(caption, nullptr) << "row " << i;
         ++captions;
         EXPECT_EQ(caption->x(), 8);
-        EXPECT_EQ(caption->y(), window->lblResult[i]->y()) << "row " << i;
+        EXPECT_EQ(caption->y(), lblResult(window, i)->y()) << "row " << i;
         EXPECT_LT(caption->geometry().right(), 168) << caption->text().toStdString();
         EXPECT_TRUE(caption->font().bold());
-        EXPECT_FALSE(window->lblResult[i]->font().bold()) << "row " << i;
+        EXPECT_FALSE(lblResult(window, i)->font().bold()) << "row " << i;
     }
     EXPECT_EQ(captions, 13);
 }
@@ -343,10 +331,12 @@ TEST_F(ResultWindowTest, captions_line_up_with_their_values_and_end_before_the_v
 TEST_F(ResultWindowTest, full_brand_banner_covers_the_co_brand_banner) {
     const engine::ReadingRecord record = readingFor(3);
     auto* window = open(record);
-    EXPECT_EQ(window->lblCobrand->geometry(), window->lblFullBrand->geometry());
-    EXPECT_TRUE(window->lblFullBrand->autoFillBackground());
+    EXPECT_EQ(control<LinkLabel>(window, "lblCobrand")->geometry(),
+              control<LinkLabel>(window, "lblFullBrand")->geometry());
+    EXPECT_TRUE(control<LinkLabel>(window, "lblFullBrand")->autoFillBackground());
     for (const QPoint point : {QPoint(8, 10), QPoint(300, 23), QPoint(604, 36)}) {
-        EXPECT_EQ(window->fraFullBrand->childAt(point), window->lblFullBrand);
+        EXPECT_EQ(control<QFrame>(window, "fraFullBrand")->childAt(point),
+                  control<LinkLabel>(window, "lblFullBrand"));
     }
 }
 
@@ -355,11 +345,12 @@ TEST_F(ResultWindowTest, full_brand_banner_covers_the_co_brand_banner) {
 TEST_F(ResultWindowTest, hidden_print_button_lies_outside_and_is_the_only_one_enter_reaches) {
     const engine::ReadingRecord record = readingFor(5);
     auto* window = open(record);
-    EXPECT_FALSE(window->centralWidget()->rect().intersects(window->cmdPrint->geometry()))
+    EXPECT_FALSE(window->centralWidget()->rect().intersects(
+        control<QPushButton>(window, "cmdPrint")->geometry()))
         << "the Print button must lie outside the client area";
     // Enter goes to the focused button only: neither of the others answers it.
-    EXPECT_FALSE(window->cmdExit->isDefault());
-    EXPECT_FALSE(window->cmdBack->isDefault());
+    EXPECT_FALSE(control<QPushButton>(window, "cmdExit")->isDefault());
+    EXPECT_FALSE(control<QPushButton>(window, "cmdBack")->isDefault());
 }
 
 // Right after a reading, and again after the about box, Enter presses the
@@ -370,7 +361,7 @@ TEST_F(ResultWindowTest, enter_after_a_reading_and_after_the_about_box_opens_not
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
     QSignalSpy back(window, &frmPeachBlossomResult::backRequested);
     QSignalSpy links(window, &frmPeachBlossomResult::linkActivated);
-    QSignalSpy pressed(window->cmdPrint, &QPushButton::clicked);
+    QSignalSpy pressed(control<QPushButton>(window, "cmdPrint"), &QPushButton::clicked);
     auto pressEnterTwice = [&] {
         ModalWatchdog noDialog(nullptr, 500);
         QTest::keyClick(window->windowHandle(), Qt::Key_Return);
@@ -383,18 +374,18 @@ TEST_F(ResultWindowTest, enter_after_a_reading_and_after_the_about_box_opens_not
 
     {
         ModalWatchdog closeAbout([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
-        window->mnuAbout->trigger();
+        control<QAction>(window, "mnuAbout")->trigger();
         EXPECT_EQ(closeAbout.expired, 0);
     }
     // The focus the window keeps for when it is active again.
-    EXPECT_EQ(window->focusWidget(), window->cmdPrint);
+    EXPECT_EQ(window->focusWidget(), control<QPushButton>(window, "cmdPrint"));
     window->activateWindow();
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window, kSafetyNetMs));
     pressEnterTwice();
 
     EXPECT_EQ(pressed.count(), 4);
-    EXPECT_EQ(printers_.asked, 0);
+    EXPECT_EQ(printers.asked, 0);
     EXPECT_EQ(links.count(), 0);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(closed.count(), 0);
@@ -408,15 +399,15 @@ TEST_F(ResultWindowTest, file_print_asks_for_a_printer_and_a_cancel_changes_noth
     QSignalSpy closed(window, &frmPeachBlossomResult::closedByUser);
     QSignalSpy links(window, &frmPeachBlossomResult::linkActivated);
 
-    window->mnuPrint->trigger();
-    EXPECT_EQ(printers_.asked, 1);
-    window->cmdPrint->click();
-    EXPECT_EQ(printers_.asked, 1) << "the hidden button prints nothing";
+    control<QAction>(window, "mnuPrint")->trigger();
+    EXPECT_EQ(printers.asked, 1);
+    control<QPushButton>(window, "cmdPrint")->click();
+    EXPECT_EQ(printers.asked, 1) << "the hidden button prints nothing";
 
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(closed.count(), 0);
     EXPECT_EQ(links.count(), 0);
-    EXPECT_EQ(window->lblResult[0]->text(), QStringLiteral("Dragon"));
+    EXPECT_EQ(lblResult(window, 0)->text(), QStringLiteral("Dragon"));
 }
 
 // --- Menus -----------------------------------------------------------------------
@@ -427,25 +418,28 @@ TEST_F(ResultWindowTest, menu_bar_holds_file_help_and_donate_without_shortcuts) 
 
     const QList<QAction*> top = window->menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
-    EXPECT_EQ(top[0], window->mnuFile->menuAction());
-    EXPECT_EQ(top[1], window->mnuHelp->menuAction());
-    EXPECT_EQ(top[2], window->mnuDonate);
-    EXPECT_EQ(window->mnuDonate->menu(), nullptr);
+    EXPECT_EQ(top[0], control<QMenu>(window, "mnuFile")->menuAction());
+    EXPECT_EQ(top[1], control<QMenu>(window, "mnuHelp")->menuAction());
+    EXPECT_EQ(top[2], control<QAction>(window, "mnuDonate"));
+    EXPECT_EQ(control<QAction>(window, "mnuDonate")->menu(), nullptr);
 
     // The texts are checked with the windows' other texts.
     struct Item {
         QAction* action;
         const char* name; // a name ending in "Sep1"/"Sep2" is a separator
     };
-    const std::vector<Item> file{{window->mnuPrint, "mnuPrint"},
-                                 {window->mnuBack, "mnuBack"},
-                                 {window->mnuFileSep1, "mnuFileSep1"},
-                                 {window->mnuExit, "mnuExit"}};
-    const std::vector<Item> help{
-        {window->mnuOnline, "mnuOnline"},     {window->mnuVisit, "mnuVisit"},
-        {window->mnuHelpSep1, "mnuHelpSep1"}, {window->mnuUpdate, "mnuUpdate"},
-        {window->mnuHelpSep2, "mnuHelpSep2"}, {window->mnuAbout, "mnuAbout"}};
-    for (const auto& [menu, items] : {std::pair{window->mnuFile, file}, {window->mnuHelp, help}}) {
+    const std::vector<Item> file{{control<QAction>(window, "mnuPrint"), "mnuPrint"},
+                                 {control<QAction>(window, "mnuBack"), "mnuBack"},
+                                 {control<QAction>(window, "mnuFileSep1"), "mnuFileSep1"},
+                                 {control<QAction>(window, "mnuExit"), "mnuExit"}};
+    const std::vector<Item> help{{control<QAction>(window, "mnuOnline"), "mnuOnline"},
+                                 {control<QAction>(window, "mnuVisit"), "mnuVisit"},
+                                 {control<QAction>(window, "mnuHelpSep1"), "mnuHelpSep1"},
+                                 {control<QAction>(window, "mnuUpdate"), "mnuUpdate"},
+                                 {control<QAction>(window, "mnuHelpSep2"), "mnuHelpSep2"},
+                                 {control<QAction>(window, "mnuAbout"), "mnuAbout"}};
+    for (const auto& [menu, items] : {std::pair{control<QMenu>(window, "mnuFile"), file},
+                                      {control<QMenu>(window, "mnuHelp"), help}}) {
         const QList<QAction*> actions = menu->actions();
         ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -491,7 +485,7 @@ TEST_P(ResultWindowWebCommand, asks_for_its_page_once_and_does_nothing_else) {
     EXPECT_EQ(links.at(0).at(0).value<Link>(), GetParam().link);
     EXPECT_EQ(closed.count(), 0);
     EXPECT_EQ(back.count(), 0);
-    EXPECT_EQ(printers_.asked, 0);
+    EXPECT_EQ(printers.asked, 0);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -502,24 +496,34 @@ void click(QWidget* widget) {
 INSTANTIATE_TEST_SUITE_P(
     AllPages, ResultWindowWebCommand,
     testing::Values(
-        WebCommand{"Label14", [](frmPeachBlossomResult& w) { click(w.Label14); }, Link::HomePage},
-        WebCommand{"mnuVisit", [](frmPeachBlossomResult& w) { w.mnuVisit->trigger(); },
+        WebCommand{"Label14",
+                   [](frmPeachBlossomResult& w) { click(control<LinkLabel>(w, "Label14")); },
                    Link::HomePage},
-        WebCommand{"mnuOnline", [](frmPeachBlossomResult& w) { w.mnuOnline->trigger(); },
+        WebCommand{"mnuVisit",
+                   [](frmPeachBlossomResult& w) { control<QAction>(w, "mnuVisit")->trigger(); },
+                   Link::HomePage},
+        WebCommand{"mnuOnline",
+                   [](frmPeachBlossomResult& w) { control<QAction>(w, "mnuOnline")->trigger(); },
                    Link::OnlineHelpPage},
-        WebCommand{"mnuUpdate", [](frmPeachBlossomResult& w) { w.mnuUpdate->trigger(); },
+        WebCommand{"mnuUpdate",
+                   [](frmPeachBlossomResult& w) { control<QAction>(w, "mnuUpdate")->trigger(); },
                    Link::DownloadPage},
-        WebCommand{"mnuDonate", [](frmPeachBlossomResult& w) { w.mnuDonate->trigger(); },
+        WebCommand{"mnuDonate",
+                   [](frmPeachBlossomResult& w) { control<QAction>(w, "mnuDonate")->trigger(); },
                    Link::DonationPage},
-        WebCommand{"lblFullBrand", [](frmPeachBlossomResult& w) { click(w.lblFullBrand); },
+        WebCommand{"lblFullBrand",
+                   [](frmPeachBlossomResult& w) { click(control<LinkLabel>(w, "lblFullBrand")); },
                    Link::FullBrandPage},
         // The banner area as a user clicks it: the full-brand label lies on top.
         WebCommand{"banner_area",
                    [](frmPeachBlossomResult& w) {
-                       QTest::mouseClick(w.fraFullBrand->childAt(QPoint(300, 23)), Qt::LeftButton);
+                       QTest::mouseClick(
+                           control<QFrame>(w, "fraFullBrand")->childAt(QPoint(300, 23)),
+                           Qt::LeftButton);
                    },
                    Link::FullBrandPage},
-        WebCommand{"lblCobrand", [](frmPeachBlossomResult& w) { click(w.lblCobrand); },
+        WebCommand{"lblCobrand",
+                   [](frmPeachBlossomResult& w) { click(control<LinkLabel>(w, "lblCobrand")); },
                    Link::CoBrandPage}),
     [](const testing::TestParamInfo<WebCommand>& info) { return info.param.name; });
 
@@ -548,7 +552,7 @@ TEST_F(ResultWindowTest, with_the_about_box_open_the_window_cannot_be_closed) {
         }
         modal->close();
     });
-    window->mnuAbout->trigger();
+    control<QAction>(window, "mnuAbout")->trigger();
 
     EXPECT_TRUE(checked);
     EXPECT_EQ(watchdog.expired, 0);

@@ -1,5 +1,6 @@
 // The program as a keyboard or screen-reader user meets it: what the
 // accessibility tree announces, where Tab goes, what Enter and Space do.
+#include "controls.h"
 #include "fakes.h"
 #include "frm_about.h"
 #include "frm_main.h"
@@ -7,6 +8,7 @@
 #include "link_label.h"
 #include "reading_computation.h"
 #include "waits.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -29,13 +31,6 @@ QAccessibleInterface* accessible(QObject* object) {
 
 QString announced(QObject* object) {
     return accessible(object)->text(QAccessible::Name);
-}
-
-// Shows a window, makes it active and returns when it has the keyboard.
-void showActive(QWidget* window) {
-    window->show();
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window, kSafetyNetMs));
 }
 
 // Presses Tab once per expected widget and records where the focus lands.
@@ -63,34 +58,18 @@ void expectAccessibleLink(LinkLabel* link, QSignalSpy& opened) {
     EXPECT_EQ(opened.count(), before + 1) << link->objectName().toStdString();
 }
 
-class MainWindowByKeyboard : public testing::Test {
+class MainWindowByKeyboard : public WindowTest {
 protected:
-    void SetUp() override {
-        window = new frmMain(record, prompter);
-        showActive(window);
-    }
-    void TearDown() override {
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete window.data();
-    }
-    engine::ReadingRecord record;
-    FakePrompter prompter;
+    void SetUp() override { window = openMain(); }
     QPointer<frmMain> window;
 };
 
-class ResultWindowByKeyboard : public testing::Test {
+class ResultWindowByKeyboard : public WindowTest {
 protected:
     void SetUp() override {
         engine::ComputeReading(record, "Li", "5", "March", "1975");
-        window = new frmPeachBlossomResult(record, printers);
-        showActive(window);
+        window = openResult(record);
     }
-    void TearDown() override {
-        delete window.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    engine::ReadingRecord record;
-    FakePrinterChooser printers;
     QPointer<frmPeachBlossomResult> window;
 };
 
@@ -101,33 +80,41 @@ protected:
 TEST_F(MainWindowByKeyboard, inputs_are_announced_by_their_captions_not_the_frame) {
     EXPECT_EQ(accessible(window)->role(), QAccessible::Window);
     EXPECT_EQ(announced(window), "QY Amoret Chart v1.0");
-    EXPECT_EQ(announced(window->txtName), "Name");
-    EXPECT_EQ(announced(window->cboDate), "Birth Date: Day");
-    EXPECT_EQ(announced(window->cboMonth), "Birth Date: Month");
-    EXPECT_EQ(announced(window->cboYear), "Birth Date: Year");
-    EXPECT_EQ(announced(window->cmdProceed), "Get My Peach Blossom Reading");
+    EXPECT_EQ(announced(control<QLineEdit>(window, "txtName")), "Name");
+    EXPECT_EQ(announced(control<QComboBox>(window, "cboDate")), "Birth Date: Day");
+    EXPECT_EQ(announced(control<QComboBox>(window, "cboMonth")), "Birth Date: Month");
+    EXPECT_EQ(announced(control<QComboBox>(window, "cboYear")), "Birth Date: Year");
+    EXPECT_EQ(announced(control<QPushButton>(window, "cmdProceed")),
+              "Get My Peach Blossom Reading");
 }
 
 TEST_F(MainWindowByKeyboard, every_link_is_a_link_whose_default_action_opens_its_page) {
     QSignalSpy opened(window.data(), &frmMain::linkActivated);
-    for (LinkLabel* link : {window->Label14, window->lblCobrand, window->lblFullBrand}) {
+    for (LinkLabel* link :
+         {control<LinkLabel>(window, "Label14"), control<LinkLabel>(window, "lblCobrand"),
+          control<LinkLabel>(window, "lblFullBrand")}) {
         expectAccessibleLink(link, opened);
     }
-    EXPECT_TRUE(accessible(window->lblCobrand)->state().focusable);
-    EXPECT_FALSE(accessible(window->lblFullBrand)->state().focusable) << "it lies behind";
+    EXPECT_TRUE(accessible(control<LinkLabel>(window, "lblCobrand"))->state().focusable);
+    EXPECT_FALSE(accessible(control<LinkLabel>(window, "lblFullBrand"))->state().focusable)
+        << "it lies behind";
 }
 
 TEST_F(ResultWindowByKeyboard, values_are_announced_with_their_captions_and_shown_without) {
-    EXPECT_EQ(announced(window->lblResult[0]), "Chinese Sign: Rabbit");
-    EXPECT_EQ(window->lblResult[0]->text(), "Rabbit");
-    EXPECT_EQ(announced(window->lblResult[3]), "Chinese Element: Wood");
-    EXPECT_TRUE(announced(window->lblResult[13]).startsWith("Famous People: "));
-    EXPECT_TRUE(accessible(window->picSign)->text(QAccessible::Description).contains("Rabbit"));
+    EXPECT_EQ(announced(lblResult(window, 0)), "Chinese Sign: Rabbit");
+    EXPECT_EQ(lblResult(window, 0)->text(), "Rabbit");
+    EXPECT_EQ(announced(lblResult(window, 3)), "Chinese Element: Wood");
+    EXPECT_TRUE(announced(lblResult(window, 13)).startsWith("Famous People: "));
+    EXPECT_TRUE(accessible(control<QLabel>(window, "picSign"))
+                    ->text(QAccessible::Description)
+                    .contains("Rabbit"));
 }
 
 TEST_F(ResultWindowByKeyboard, every_link_is_a_link_whose_default_action_opens_its_page) {
     QSignalSpy opened(window.data(), &frmPeachBlossomResult::linkActivated);
-    for (LinkLabel* link : {window->Label14, window->lblFullBrand, window->lblCobrand}) {
+    for (LinkLabel* link :
+         {control<LinkLabel>(window, "Label14"), control<LinkLabel>(window, "lblFullBrand"),
+          control<LinkLabel>(window, "lblCobrand")}) {
         expectAccessibleLink(link, opened);
     }
 }
@@ -135,21 +122,24 @@ TEST_F(ResultWindowByKeyboard, every_link_is_a_link_whose_default_action_opens_i
 TEST(AboutBoxByKeyboard, links_are_links_whose_default_action_opens_their_page) {
     frmAbout about;
     QSignalSpy opened(&about, &frmAbout::linkActivated);
-    expectAccessibleLink(about.lblHomePage, opened);
-    expectAccessibleLink(about.lblCoBrand, opened);
+    expectAccessibleLink(control<LinkLabel>(about, "lblHomePage"), opened);
+    expectAccessibleLink(control<LinkLabel>(about, "lblCoBrand"), opened);
 }
 
 // --- Where Tab goes ----------------------------------------------------------------
 
 TEST_F(MainWindowByKeyboard, tab_reaches_the_links_after_the_button_and_only_the_banner_in_front) {
     for (const auto& [draw, banner] :
-         {std::pair{0.0, window->lblCobrand}, std::pair{0.5, window->lblFullBrand}}) {
+         {std::pair{0.0, control<LinkLabel>(window, "lblCobrand")},
+          std::pair{0.5, control<LinkLabel>(window, "lblFullBrand")}}) {
         FakeRandom random(draw);
         window->CoBrand_Randomize(random);
-        window->txtName->setFocus();
-        const std::vector<QWidget*> expected{window->cboDate,    window->cboMonth, window->cboYear,
-                                             window->cmdProceed, window->Label14,  banner,
-                                             window->txtName};
+        control<QLineEdit>(window, "txtName")->setFocus();
+        const std::vector<QWidget*> expected{
+            control<QComboBox>(window, "cboDate"), control<QComboBox>(window, "cboMonth"),
+            control<QComboBox>(window, "cboYear"), control<QPushButton>(window, "cmdProceed"),
+            control<LinkLabel>(window, "Label14"), banner,
+            control<QLineEdit>(window, "txtName")};
         EXPECT_EQ(tabWalk(expected.size()), expected) << "draw " << draw;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         EXPECT_EQ(QApplication::focusWidget(), banner) << "Shift+Tab walks back";
@@ -157,9 +147,11 @@ TEST_F(MainWindowByKeyboard, tab_reaches_the_links_after_the_button_and_only_the
 }
 
 TEST_F(ResultWindowByKeyboard, tab_runs_print_exit_back_then_the_links_without_the_banner_behind) {
-    EXPECT_EQ(QApplication::focusWidget(), window->cmdPrint);
-    const std::vector<QWidget*> expected{window->cmdExit, window->cmdBack, window->Label14,
-                                         window->lblFullBrand, window->cmdPrint};
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(window, "cmdPrint"));
+    const std::vector<QWidget*> expected{
+        control<QPushButton>(window, "cmdExit"), control<QPushButton>(window, "cmdBack"),
+        control<LinkLabel>(window, "Label14"), control<LinkLabel>(window, "lblFullBrand"),
+        control<QPushButton>(window, "cmdPrint")};
     EXPECT_EQ(tabWalk(expected.size()), expected);
 }
 
@@ -167,8 +159,10 @@ TEST(AboutBoxByKeyboard, tab_runs_from_OK_through_both_links_and_back) {
     QWidget owner;
     frmAbout about(&owner);
     showActive(&about);
-    EXPECT_EQ(QApplication::focusWidget(), about.cmdOK);
-    const std::vector<QWidget*> expected{about.lblHomePage, about.lblCoBrand, about.cmdOK};
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(about, "cmdOK"));
+    const std::vector<QWidget*> expected{control<LinkLabel>(about, "lblHomePage"),
+                                         control<LinkLabel>(about, "lblCoBrand"),
+                                         control<QPushButton>(about, "cmdOK")};
     EXPECT_EQ(tabWalk(expected.size()), expected);
 }
 
@@ -176,15 +170,15 @@ TEST(AboutBoxByKeyboard, tab_runs_from_OK_through_both_links_and_back) {
 
 TEST_F(MainWindowByKeyboard, enter_or_space_on_a_focused_link_opens_exactly_its_page) {
     QSignalSpy opened(window.data(), &frmMain::linkActivated);
-    window->Label14->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->Label14, Qt::Key_Return);
-    QTest::keyClick(window->Label14, Qt::Key_Space);
-    window->lblCobrand->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->lblCobrand, Qt::Key_Enter);
+    control<LinkLabel>(window, "Label14")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control<LinkLabel>(window, "Label14"), Qt::Key_Return);
+    QTest::keyClick(control<LinkLabel>(window, "Label14"), Qt::Key_Space);
+    control<LinkLabel>(window, "lblCobrand")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control<LinkLabel>(window, "lblCobrand"), Qt::Key_Enter);
     // A held key repeats; it opens no second page.
-    QTest::keyPress(window->lblCobrand, Qt::Key_Space);
+    QTest::keyPress(control<LinkLabel>(window, "lblCobrand"), Qt::Key_Space);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
-    QApplication::sendEvent(window->lblCobrand, &repeat);
+    QApplication::sendEvent(control<LinkLabel>(window, "lblCobrand"), &repeat);
 
     ASSERT_EQ(opened.count(), 4);
     EXPECT_EQ(opened[0][0].value<Link>(), Link::HomePage);
@@ -196,14 +190,14 @@ TEST_F(MainWindowByKeyboard, enter_or_space_on_a_focused_link_opens_exactly_its_
 
 TEST_F(MainWindowByKeyboard,
        a_focused_link_shows_a_focus_frame_and_a_click_leaves_the_focus_alone) {
-    LinkLabel* link = window->Label14;
+    LinkLabel* link = control<LinkLabel>(window, "Label14");
     const QImage unfocused = link->grab().toImage();
-    window->cmdProceed->setFocus();
-    QTest::keyClick(window->cmdProceed, Qt::Key_Tab);
+    control<QPushButton>(window, "cmdProceed")->setFocus();
+    QTest::keyClick(control<QPushButton>(window, "cmdProceed"), Qt::Key_Tab);
     ASSERT_TRUE(link->hasFocus());
     EXPECT_NE(link->grab().toImage(), unfocused);
 
-    window->txtName->setFocus();
+    control<QLineEdit>(window, "txtName")->setFocus();
     QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
-    EXPECT_EQ(QApplication::focusWidget(), window->txtName);
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(window, "txtName"));
 }

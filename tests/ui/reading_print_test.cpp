@@ -6,7 +6,6 @@
 
 #include "reading_computation.h"
 #include "reading_record.h"
-#include "window_look.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,6 +4,7 @@
 // and a message's lines as sentences. (What Orca then says was heard with the
 // real Orca: tools/orca_walk.sh.)
 #include "accessibility.h"
+#include "controls.h"
 #include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
@@ -56,8 +57,8 @@ QStringList shownNames(QWidget* window) {
 
 struct ListCase {
     const char* name;
-    QComboBox* frmMain::*list;
-    Qt::Key key; // pressed with the list focused
+    const char* list; // its design name
+    Qt::Key key;      // pressed with the list focused
     const char* before;
     const char* after;
 };
@@ -88,7 +89,7 @@ TEST_P(DateListSpeech, says_its_own_name_and_its_entry_and_tells_every_change) {
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QComboBox* list = window.*GetParam().list;
+    QComboBox* list = control<QComboBox>(window, GetParam().list);
     list->setFocus();
     QAccessibleInterface* spoken = face(list);
 
@@ -111,24 +112,23 @@ TEST_P(DateListSpeech, says_its_own_name_and_its_entry_and_tells_every_change) {
     EXPECT_EQ(events[0]->accessibleInterface()->text(QAccessible::Name), GetParam().before);
     EXPECT_EQ(events[1]->type(), QAccessible::DescriptionChanged);
     EXPECT_EQ(events[1]->object(), list);
-    window.txtName->setFocus();
+    control<QLineEdit>(window, "txtName")->setFocus();
     EXPECT_EQ(accessibility::entryEvents(list, 0).size(), 1u) << "unfocused, it only describes";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, DateListSpeech,
-    testing::Values(ListCase{"Birth Date: Day", &frmMain::cboDate, Qt::Key_Down, "1", "2"},
-                    ListCase{"Birth Date: Month", &frmMain::cboMonth, Qt::Key_M, "January",
-                             "March"},
-                    ListCase{"Birth Date: Year", &frmMain::cboYear, Qt::Key_End, "1936", "2008"}),
+    testing::Values(ListCase{"Birth Date: Day", "cboDate", Qt::Key_Down, "1", "2"},
+                    ListCase{"Birth Date: Month", "cboMonth", Qt::Key_M, "January", "March"},
+                    ListCase{"Birth Date: Year", "cboYear", Qt::Key_End, "1936", "2008"}),
     [](const testing::TestParamInfo<ListCase>& info) {
         return QString::fromLatin1(info.param.name).section(u' ', -1).toStdString();
     });
 
 TEST_F(ResultWindowSpeech, the_first_focus_says_the_reading_and_is_no_button_with_a_shortcut) {
-    ASSERT_EQ(window.focusWidget(), window.cmdPrint);
+    ASSERT_EQ(window.focusWidget(), control<QPushButton>(window, "cmdPrint"));
 
-    QAccessibleInterface* first = face(window.cmdPrint);
+    QAccessibleInterface* first = face(control<QPushButton>(window, "cmdPrint"));
     EXPECT_EQ(first->role(), QAccessible::StaticText);
     EXPECT_EQ(first->text(QAccessible::Name),
               "Chinese Sign: Rabbit. Romance Direction: North (337.6 degrees to 22.5 degrees). "
@@ -164,12 +164,14 @@ TEST(MainWindowSpeech, the_banner_behind_is_not_in_the_tree_whichever_lies_in_fr
     FakePrompter prompter;
     frmMain window(record, prompter);
     window.show();
-    QAccessibleInterface* frame = face(window.fraFullBrand);
+    QAccessibleInterface* frame = face(control<QFrame>(window, "fraFullBrand"));
     for (const double draw : {0.5, 0.0}) { // full brand, then co-brand in front
         FakeRandom random(draw);
         window.CoBrand_Randomize(random);
-        LinkLabel* front = draw == 0.5 ? window.lblFullBrand : window.lblCobrand;
-        LinkLabel* behind = draw == 0.5 ? window.lblCobrand : window.lblFullBrand;
+        LinkLabel* front = draw == 0.5 ? control<LinkLabel>(window, "lblFullBrand")
+                                       : control<LinkLabel>(window, "lblCobrand");
+        LinkLabel* behind = draw == 0.5 ? control<LinkLabel>(window, "lblCobrand")
+                                        : control<LinkLabel>(window, "lblFullBrand");
         ASSERT_EQ(frame->childCount(), 1) << draw;
         EXPECT_EQ(frame->child(0)->object(), front);
         EXPECT_FALSE(shownNames(&window).contains(behind->text()));

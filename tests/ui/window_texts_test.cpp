@@ -1,4 +1,5 @@
 // The windows' fixed texts against the design, letter for letter, in one place.
+#include "controls.h"
 #include "fakes.h"
 #include "frm_about.h"
 #include "frm_main.h"
@@ -28,15 +29,15 @@ TEST(WindowTexts, MainWindow) {
     FakePrompter prompter;
     frmMain window(record, prompter);
     EXPECT_EQ(window.windowTitle(), "QY Amoret Chart v1.0");
-    EXPECT_EQ(window.Label1[1]->text(),
+    EXPECT_EQ(control<QLabel>(window, "Label1_1")->text(),
               "Know more about your romance direction with the Chinese Amoret Chart. Enter your "
               "personal details to get started.");
-    EXPECT_EQ(window.Label1[0]->text(), "Name");
-    EXPECT_EQ(window.Label2->text(), "Birth Date");
-    EXPECT_EQ(window.fraDetails->title(), "Your Details Please");
-    EXPECT_EQ(window.cmdProceed->text(), "&Get My Peach Blossom Reading");
-    EXPECT_EQ(window.lblFullBrand->text(), kFullBrand);
-    EXPECT_TRUE(window.Label14->text().contains("forum"));
+    EXPECT_EQ(control<QLabel>(window, "Label1_0")->text(), "Name");
+    EXPECT_EQ(control<QLabel>(window, "Label2")->text(), "Birth Date");
+    EXPECT_EQ(control<QGroupBox>(window, "fraDetails")->title(), "Your Details Please");
+    EXPECT_EQ(control<QPushButton>(window, "cmdProceed")->text(), "&Get My Peach Blossom Reading");
+    EXPECT_EQ(control<LinkLabel>(window, "lblFullBrand")->text(), kFullBrand);
+    EXPECT_TRUE(control<LinkLabel>(window, "Label14")->text().contains("forum"));
 }
 
 TEST(WindowTexts, ResultWindow) {
@@ -54,20 +55,25 @@ TEST(WindowTexts, ResultWindow) {
                                      "Chinese Element", "Ruling Planet", "Most Compatible",
                                      "Least Compatible", "Favourable Seasons", "Favourable Month",
                                      "Lucky Color", "GemStone", "Energy", "Famous People"}));
-    EXPECT_EQ(window.Frame1->title(), "QY Amoret Chart Results");
-    EXPECT_EQ(window.cmdExit->text(), "E&xit");
-    EXPECT_EQ(window.cmdBack->text(), "&Back");
-    EXPECT_EQ(window.cmdPrint->text(), "&Print");
-    EXPECT_EQ(window.lblFullBrand->text(), kFullBrand);
-    EXPECT_EQ(window.lblCobrand->text(),
+    EXPECT_EQ(control<QGroupBox>(window, "Frame1")->title(), "QY Amoret Chart Results");
+    EXPECT_EQ(control<QPushButton>(window, "cmdExit")->text(), "E&xit");
+    EXPECT_EQ(control<QPushButton>(window, "cmdBack")->text(), "&Back");
+    EXPECT_EQ(control<QPushButton>(window, "cmdPrint")->text(), "&Print");
+    EXPECT_EQ(control<LinkLabel>(window, "lblFullBrand")->text(), kFullBrand);
+    EXPECT_EQ(control<LinkLabel>(window, "lblCobrand")->text(),
               "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
               "Put your site's name &  link here. See \"Help\" for details. Click Here for more "
               "info on co-branding.");
-    const QStringList menuTexts{window.mnuFile->title(), window.mnuPrint->text(),
-                                window.mnuBack->text(),  window.mnuExit->text(),
-                                window.mnuHelp->title(), window.mnuOnline->text(),
-                                window.mnuVisit->text(), window.mnuUpdate->text(),
-                                window.mnuAbout->text(), window.mnuDonate->text()};
+    const QStringList menuTexts{control<QMenu>(window, "mnuFile")->title(),
+                                control<QAction>(window, "mnuPrint")->text(),
+                                control<QAction>(window, "mnuBack")->text(),
+                                control<QAction>(window, "mnuExit")->text(),
+                                control<QMenu>(window, "mnuHelp")->title(),
+                                control<QAction>(window, "mnuOnline")->text(),
+                                control<QAction>(window, "mnuVisit")->text(),
+                                control<QAction>(window, "mnuUpdate")->text(),
+                                control<QAction>(window, "mnuAbout")->text(),
+                                control<QAction>(window, "mnuDonate")->text()};
     EXPECT_EQ(menuTexts, (QStringList{"&File", "&Print", "&Back", "E&xit", "&Help", "&Online Help",
                                       "&Visit Us Online", "Check for Software &Update",
                                       "&About Software", "&Donate"}));
@@ -76,17 +82,23 @@ TEST(WindowTexts, ResultWindow) {
 TEST(WindowTexts, AboutBox) {
     frmAbout about;
     EXPECT_EQ(about.windowTitle(), "QY Amoret Chart v1.0");
-    EXPECT_EQ(about.Label2->text(), "QY Amoret Chart v1.0");
-    EXPECT_TRUE(about.Label1->text().startsWith(
-        "QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance "
-        "direction. This software gives you advice based on your romance direction. "));
-    EXPECT_EQ(about.Label1->text().count('.'), 3) << "one sentence on the rights follows";
-    EXPECT_EQ(about.Label3->text(),
+    EXPECT_EQ(control<QLabel>(about, "Label2")->text(), "QY Amoret Chart v1.0");
+    EXPECT_TRUE(
+        control<QLabel>(about, "Label1")
+            ->text()
+            .startsWith(
+                "QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your "
+                "romance "
+                "direction. This software gives you advice based on your romance direction. "));
+    EXPECT_EQ(control<QLabel>(about, "Label1")->text().count('.'), 3)
+        << "one sentence on the rights follows";
+    EXPECT_EQ(control<QLabel>(about, "Label3")->text(),
               "Home Business Opportunity. Start your own Internet business and make money online. "
               "Get this software fully branded for your website.");
-    EXPECT_EQ(about.lblCoBrand->text(), "Click here for more details.");
-    EXPECT_EQ(about.lblHomePage->text(), "Click here to visit " + linkAddress(Link::HomePage));
-    EXPECT_EQ(about.cmdOK->text(), "OK");
+    EXPECT_EQ(control<LinkLabel>(about, "lblCoBrand")->text(), "Click here for more details.");
+    EXPECT_EQ(control<LinkLabel>(about, "lblHomePage")->text(),
+              "Click here to visit " + linkAddress(Link::HomePage));
+    EXPECT_EQ(control<QPushButton>(about, "cmdOK")->text(), "OK");
 }
 
 TEST(WindowTexts, MessageBoxesCarryTheTitleAndTheInformationIcon) {
