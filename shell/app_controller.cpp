@@ -7,8 +7,8 @@
 
 #include <QApplication>
 
-AppController::AppController(engine::ReadingRecord& record, Prompter& prompter, PrinterChooser& printers,
-                             WebLinks& links, ProcessEnd& processEnd)
+AppController::AppController(engine::ReadingRecord& record, Prompter& prompter,
+                             PrinterChooser& printers, WebLinks& links, ProcessEnd& processEnd)
     : record_(record), prompter_(prompter), printers_(printers), links_(links),
       processEnd_(processEnd) {}
 
@@ -55,5 +55,6 @@ void AppController::ExitProgram(QWidget* closing) {
             window->close();
         }
     }
+    emit ending();
     processEnd_.end(0);
 }

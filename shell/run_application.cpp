@@ -1,13 +1,15 @@
 #include "run_application.h"
 
+#include "after_first_frame.h"
 #include "app_controller.h"
-#include "background_work.h"
 #include "clock.h"
+#include "fonts.h"
 #include "frm_main.h"
 #include "instance_guard.h"
 #include "languages.h"
 #include "printer_chooser.h"
 #include "process_end.h"
+#include "program_icon.h"
 #include "prompter.h"
 #include "random_source.h"
 #include "reading_record.h"
@@ -15,94 +17,11 @@
 #include "start_up.h"
 #include "url_opener.h"
 #include "web_links.h"
-#include "window_look.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QPixmapCache>
-#include <QTimer>
 
-namespace {
-
-// What need not delay the main window's first frame runs once that frame
-// is up: the program icon (each new X window is sent it in all its sizes,
-// 87,000 pixels) and a first start's settings write, which waits for the
-// disk twice. The icon also comes before any message box start-up shows.
-class AfterFirstFrame final : public QObject {
-public:
-    AfterFirstFrame(BackgroundWork& writes, std::function<void()> settled)
-        : writes_(writes), settled_(std::move(settled)) {}
-
-    void setIcon() {
-        if (!iconSet_) {
-            iconSet_ = true;
-            QApplication::setWindowIcon(look::programIcon());
-        }
-    }
-    void watch(QWidget* window) {
-        if (window) {
-            window->installEventFilter(this);
-        }
-        // A window that is never exposed (started minimised, on another
-        // desktop) is never painted; the work must be done all the same.
-        QTimer::singleShot(500, this, &AfterFirstFrame::run);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Queued, so that it runs once the frame has gone to the screen.
-            QMetaObject::invokeMethod(this, &AfterFirstFrame::run, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    void run() {
-        if (done_) {
-            return;
-        }
-        done_ = true;
-        // The frame has been sent, not yet drawn: the display server draws
-        // it while this waits for its answer, rather than sharing the
-        // processor with the work below.
-        QGuiApplication::sync();
-        writes_.release();
-        setIcon(); // while the write waits for the disk
-        writes_.finish();
-        if (settled_) {
-            settled_();
-        }
-    }
-
-    BackgroundWork& writes_;
-    std::function<void()> settled_;
-    bool iconSet_ = false;
-    bool done_ = false;
-};
-
-class IconFirstPrompter final : public Prompter {
-public:
-    IconFirstPrompter(Prompter& prompter, AfterFirstFrame& icon)
-        : prompter_(prompter), icon_(icon) {}
-    void inform(const QString& text) override {
-        icon_.setIcon();
-        prompter_.inform(text);
-    }
-    bool askYesNo(const QString& text) override {
-        icon_.setIcon();
-        return prompter_.askYesNo(text);
-    }
-
-private:
-    Prompter& prompter_;
-    AfterFirstFrame& icon_;
-};
-
-} // namespace
-
-int runApplication(Prompter& userPrompter, std::function<void()> settled) {
+int runApplication(Prompter& prompter, std::function<void()> settled) {
     // Before any text is made: the system's language, English where there is
     // no translation for it.
     const languages::Translations translations;
@@ -125,20 +44,19 @@ int runApplication(Prompter& userPrompter, std::function<void()> settled) {
     DesktopUrlOpener opener;
     WebLinks links(opener);
     PrintDialogChooser printers;
-    // A first start's write of the settings file waits until the main
-    // window's first frame is up, and lands before the program ends; declared
-    // after the services it uses, so that it has landed before they go.
-    BackgroundWork writes;
-    writes.hold();
-    AfterFirstFrame afterFirstFrame(writes, std::move(settled));
-    IconFirstPrompter prompter(userPrompter, afterFirstFrame);
-    ImmediateProcessEnd immediateEnd;
-    FinishingProcessEnd processEnd(immediateEnd, writes);
+    // A first start's write of the settings file and the program icon wait
+    // until the main window's first frame is up (each new X window is sent
+    // the icon in all its sizes, 21,504 pixels); declared after the services
+    // the write uses.
+    AfterFirstFrame afterFirstFrame(std::move(settled));
+    afterFirstFrame.post([] { QApplication::setWindowIcon(look::programIcon()); });
+    ImmediateProcessEnd processEnd;
 
     AppController controller(engine::modPeachBlossom::Record(), prompter, printers, links,
                              processEnd);
+    QObject::connect(&controller, &AppController::ending, &afterFirstFrame, &AfterFirstFrame::run);
     StartUpServices services{guard, prompter, random, settings, clock, links};
-    if (!StartUp(services, controller, writes.taker())) {
+    if (!StartUp(services, controller, afterFirstFrame.taker())) {
         return 0;
     }
     afterFirstFrame.watch(controller.mainWindow());

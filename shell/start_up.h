@@ -1,6 +1,6 @@
 #pragma once
 
-#include "background_work.h"
+#include "update_notice.h"
 
 class AppController;
 class Clock;

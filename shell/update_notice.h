@@ -1,16 +1,19 @@
 #pragma once
 
-#include "background_work.h"
-
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class Clock;
 class Prompter;
 class SettingsStore;
 class WebLinks;
+
+// Takes work that nobody waits for, such as a first start's write of the
+// settings file, to be run a little later on the same thread.
+using LaterWork = std::function<void(std::function<void()>)>;
 
 // Key names and values are kept shifted by this many codes in Latin-1, which
 // turns "Duration" into printable letters that the store needs not escape.

@@ -46,16 +46,67 @@ QString storedText(const QString& configDir) {
     return v.typeId() == QMetaType::QString ? UnscrambleSetting(v.toString()) : QString();
 }
 
+// A private home for one run: a runtime folder for the lock and the config
+// folder the settings go to.
+struct Home {
+    Home() {
+        EXPECT_TRUE(QDir(dir.path()).mkpath("runtime") && QDir(dir.path()).mkpath("config"));
+        QFile::setPermissions(dir.filePath("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString config() const { return dir.filePath("config"); }
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
+        env.insert("XDG_CONFIG_HOME", config());
+        return env;
+    }
+    QTemporaryDir dir;
+};
+
+// The run may cross midnight: either day is the program's today.
+void expectToday(const QString& stored, QDate firstDay) {
+    EXPECT_TRUE(stored == firstDay.toString(Qt::ISODate) ||
+                stored == QDate::currentDate().toString(Qt::ISODate))
+        << stored.toStdString();
+}
+
 class DamagedSettings : public testing::TestWithParam<Damage> {};
+
+// Whether the main window is ever drawn.
+class FirstStartEndedAbruptly : public testing::TestWithParam<bool> {};
 
 } // namespace
 
+// A first start records its day while the program runs, drawn or not: a
+// program that is then killed, crashes or loses its session keeps it.
+TEST_P(FirstStartEndedAbruptly, HasRecordedItsDay) {
+    const Home home;
+    QProcessEnvironment env = home.environment();
+    if (!GetParam()) {
+        env.insert("QYAC_HOST_NEVER_DRAWN", "1");
+    }
+    QProcess copy;
+    copy.setProcessEnvironment(env);
+    const QDate firstDay = QDate::currentDate();
+    copy.start(QYAC_PROGRAM_HOST, QStringList{});
+    QByteArray out;
+    ASSERT_TRUE(waitForOutput(copy, out, "started"))
+        << out.constData() << copy.readAllStandardError().constData();
+    copy.kill();
+    copy.waitForFinished(kSafetyNetMs);
+    expectToday(storedText(home.config()), firstDay);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, FirstStartEndedAbruptly, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "drawn" : "never_drawn");
+                         });
+
 TEST_P(DamagedSettings, MainWindowStillAppears) {
-    QTemporaryDir home;
-    ASSERT_TRUE(QDir(home.path()).mkpath("runtime") && QDir(home.path()).mkpath("config"));
-    QFile::setPermissions(home.filePath("runtime"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString config = home.filePath("config");
+    const Home home;
+    const QString config = home.config();
     GetParam().apply(config);
     const QString iniPath = config + "/" + kApp + ".ini";
     QByteArray before;
@@ -64,10 +115,7 @@ TEST_P(DamagedSettings, MainWindowStillAppears) {
     }
 
     QProcess copy;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
-    env.insert("XDG_CONFIG_HOME", config);
+    QProcessEnvironment env = home.environment();
     if (QString(GetParam().name) == "unwritable_folder") {
         env.insert("XDG_CONFIG_HOME", "/proc/self/no-config-here");
     }
@@ -82,11 +130,7 @@ TEST_P(DamagedSettings, MainWindowStillAppears) {
     copy.waitForFinished(kSafetyNetMs);
 
     if (GetParam().valueRewrittenToToday) {
-        // The run may cross midnight: either day is the program's today.
-        const QString stored = storedText(config);
-        EXPECT_TRUE(stored == firstDay.toString(Qt::ISODate) ||
-                    stored == QDate::currentDate().toString(Qt::ISODate))
-            << stored.toStdString();
+        expectToday(storedText(config), firstDay);
     } else {
         QFile file(iniPath);
         QByteArray after;

@@ -1,7 +1,7 @@
 // The first start's write of the update notice, which nobody waits for, handed
-// to later work; and the background runner that start-up gives it.
+// to later work; and what start-up gives it: the main window's first frame.
+#include "after_first_frame.h"
 #include "app_controller.h"
-#include "background_work.h"
 #include "fakes.h"
 #include "frm_main.h"
 #include "reading_record.h"
@@ -9,6 +9,7 @@
 #include "shell_fakes.h"
 #include "start_up.h"
 #include "update_notice.h"
+#include "waits.h"
 #include "web_links.h"
 
 #include <QApplication>
@@ -17,8 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -120,56 +119,56 @@ TEST_F(DeferredWrite, StartUpShowsTheMainWindowWithTheWritePending) {
     EXPECT_EQ(stored(), QStringLiteral("2026-12-08"));
 }
 
-TEST(BackgroundWork, RunsWorkOnAnotherThreadAndFinishWaitsForIt) {
-    BackgroundWork background;
-    std::atomic<bool> done{false};
+// Work waits for the watched window's first frame, then runs on this thread.
+TEST(AfterFirstFrame, RunsHeldWorkOnTheUserInterfaceThreadOnceTheWindowHasPainted) {
+    int settled = 0;
+    AfterFirstFrame later([&] { ++settled; });
     std::thread::id ranOn;
-    background.post([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
-        ranOn = std::this_thread::get_id();
-        done = true;
-    });
-    background.finish();
-    EXPECT_TRUE(done);
-    EXPECT_NE(ranOn, std::this_thread::get_id());
-    background.finish(); // nothing left: returns at once
+    later.post([&] { ranOn = std::this_thread::get_id(); });
+    QWidget window;
+    later.watch(&window);
+    EXPECT_EQ(ranOn, std::thread::id()) << "nothing runs before the frame";
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return settled > 0; }, kSafetyNetMs));
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+    int late = 0;
+    later.post([&] { ++late; });
+    EXPECT_EQ(late, 1) << "once the frame is up, work runs at once";
+    EXPECT_EQ(settled, 1);
 }
 
-// Held work waits; the program ends at once when asked, so a write held or
-// still going on lands first.
-TEST(BackgroundWork, HeldWorkWaitsAndEndingTheProgramLetsItLandFirst) {
-    BackgroundWork background;
-    background.hold();
-    std::atomic<int> done{0};
-    background.post([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
-        ++done;
-    });
-    background.post([&] { ++done; });
-    EXPECT_EQ(done, 0);
+// The program ends at once when asked, so a write still held lands first.
+TEST(AfterFirstFrame, EndingTheProgramLetsHeldWorkLandFirst) {
+    FakeSettings settings;
+    FakeClock clock{kToday};
+    FakePrompter prompter;
+    FakeUrlOpener opener;
+    WebLinks links{opener};
+    FakePrinterChooser printers;
     FakeProcessEnd end;
-    int doneAtEnd = 0;
-    end.onEnd = [&] { doneAtEnd = done; };
-    FinishingProcessEnd(end, background).end(3);
-    EXPECT_EQ(doneAtEnd, 2);
-    EXPECT_EQ(end.lastCode, 3);
+    engine::ReadingRecord record;
+    AppController controller{record, prompter, printers, links, end};
+    AfterFirstFrame later;
+    QObject::connect(&controller, &AppController::ending, &later, &AfterFirstFrame::run);
+    RemindOfUpdate(settings, clock, prompter, links, later.taker());
+    int writesAtEnd = -1;
+    end.onEnd = [&] { writesAtEnd = settings.writes; };
+    controller.ExitProgram();
+    EXPECT_EQ(writesAtEnd, 1);
 }
 
-TEST(BackgroundWork, FailingWorkEndsNothingAndTheRestStillRunsBeforeDestruction) {
-    std::atomic<int> finished{0};
-    {
-        BackgroundWork background;
-        LaterWork take = background.taker();
-        take([] { throw std::runtime_error("disk gone"); });
-        take([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
-            ++finished;
-        });
-    }
-    EXPECT_EQ(finished, 1);
+TEST(AfterFirstFrame, FailingWorkEndsNothingAndTheRestStillRuns) {
+    AfterFirstFrame later;
+    LaterWork take = later.taker();
+    int finished = 0;
+    take([] { throw std::runtime_error("disk gone"); });
+    take([&] { ++finished; });
+    later.run();
+    later.run();
+    EXPECT_EQ(finished, 1) << "each piece runs once";
 }
 
-TEST(BackgroundWork, FirstStartWrittenOnTheWorkerIsInTheRealFileOnceFinished) {
+TEST(AfterFirstFrame, FirstStartIsInTheRealFileOnceTheWorkHasRun) {
     QTemporaryDir config;
     ASSERT_TRUE(config.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
@@ -178,9 +177,9 @@ TEST(BackgroundWork, FirstStartWrittenOnTheWorkerIsInTheRealFileOnceFinished) {
     FakePrompter prompter;
     FakeUrlOpener opener;
     WebLinks links{opener};
-    BackgroundWork background;
-    RemindOfUpdate(store, clock, prompter, links, background.taker());
-    background.finish();
+    AfterFirstFrame later;
+    RemindOfUpdate(store, clock, prompter, links, later.taker());
+    later.run();
     EXPECT_EQ(UnscrambleSetting(store.read(kSection, ScrambleSetting(QStringLiteral("Duration")))),
               QStringLiteral("2026-12-08"));
 }

@@ -2,10 +2,13 @@
 // answered at once and their texts written to standard output, so that tests
 // can start many real processes without a person to click. It prints
 // "started" once start-up has shown the main window and written the settings.
+// With QYAC_HOST_NEVER_DRAWN set, no window is ever drawn, as for a program
+// started minimised or on another desktop.
 #include "prompter.h"
 #include "run_application.h"
 
 #include <QApplication>
+#include <QEvent>
 
 #include <cstdio>
 
@@ -24,10 +27,22 @@ private:
         std::fflush(stdout);
     }
 };
+// Swallows every exposure and paint before any other filter sees it.
+class NeverDrawn final : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::Expose || event->type() == QEvent::Paint ||
+               event->type() == QEvent::UpdateRequest;
+    }
+};
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    NeverDrawn neverDrawn;
+    if (qEnvironmentVariableIsSet("QYAC_HOST_NEVER_DRAWN")) {
+        app.installEventFilter(&neverDrawn);
+    }
     PrintingPrompter prompter;
     return runApplication(prompter, [] {
         std::printf("started\n");
