@@ -16,12 +16,15 @@
 #include "settings_store.h"
 #include "start_up.h"
 #include "url_opener.h"
+#include "wayland_frames.h"
 #include "web_links.h"
 
 #include <QApplication>
 #include <QPixmapCache>
 
 int runApplication(Prompter& prompter, std::function<void()> settled) {
+    // Before the first window.
+    keepWaylandWindowsExposed();
     // Before any text is made: the system's language, English where there is
     // no translation for it.
     const languages::Translations translations;

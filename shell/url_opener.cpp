@@ -1,5 +1,7 @@
 #include "url_opener.h"
 
+#include "wayland_frames.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -7,5 +9,5 @@ void DesktopUrlOpener::open(const QUrl& url) {
     // On X11 and Wayland desktops this starts xdg-open detached and returns at
     // once; a missing or failing browser only makes it return false, which
     // nobody needs to hear about.
-    QDesktopServices::openUrl(url);
+    inUserEnvironment([&url] { QDesktopServices::openUrl(url); });
 }

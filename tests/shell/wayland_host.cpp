@@ -4,7 +4,8 @@
 // each. After each step the window must be back at its size from before and
 // still paint. One line per step goes to standard output before the step, so
 // that when the compositor drops the connection the last line names the
-// window that died. Prints "alive" at the end.
+// window that died. Then a program it starts must get the user's environment.
+// Prints "alive" at the end.
 //   wayland_host [main] [box] [result] [about]    (all when none is named)
 #include "controls.h"
 #include "frm_about.h"
@@ -12,6 +13,7 @@
 #include "frm_peach_blossom_result.h"
 #include "prompter.h"
 #include "run_application.h"
+#include "wayland_frames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +36,7 @@ namespace {
 
 // A safety net only: every wait ends on a state or an event long before it.
 constexpr int kDeadlineMs = 30000;
+constexpr char kFrameTimeout[] = "QT_WAYLAND_FRAME_CALLBACK_TIMEOUT";
 
 void say(const QString& line) {
     std::printf("%s\n", qPrintable(line));
@@ -328,6 +331,18 @@ void build(Script& script, const std::set<std::string>& chosen) {
                            [next](bool) { next(); });
         });
     }
+    // The program replaces the script's frame timeout on Wayland; a program it
+    // starts (the browser) must still get the user's own value.
+    const QByteArray userTimeout = qgetenv(kFrameTimeout);
+    script.add([&script, userTimeout](Script::Next next) {
+        QByteArray inherited;
+        inUserEnvironment([&inherited] { inherited = qgetenv(kFrameTimeout); });
+        if (inherited != userTimeout) {
+            script.fail(QStringLiteral("a started program gets the frame timeout \"") +
+                        QString::fromLatin1(inherited) + QStringLiteral("\""));
+        }
+        next();
+    });
     // Every protocol error for what came before arrives before this answer.
     script.add([&script](Script::Next next) {
         script.roundTrip([&script, next](bool ok) {
