@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -72,6 +73,23 @@ void expectToday(const QString& stored, QDate firstDay) {
         << stored.toStdString();
 }
 
+// Starts the program host, waits until start-up's work is done and kills it,
+// as a crash or a lost session would end it. What it printed, or nothing if
+// it never got that far.
+std::optional<QByteArray> runUntilStartedThenKill(const QProcessEnvironment& env) {
+    QProcess copy;
+    copy.setProcessEnvironment(env);
+    copy.start(QYAC_PROGRAM_HOST, QStringList{});
+    QByteArray out;
+    const bool started = waitForOutput(copy, out, "started");
+    if (!started) {
+        ADD_FAILURE() << out.constData() << copy.readAllStandardError().constData();
+    }
+    copy.kill();
+    copy.waitForFinished(kSafetyNetMs);
+    return started ? std::optional(out) : std::nullopt;
+}
+
 class DamagedSettings : public testing::TestWithParam<Damage> {};
 
 // Whether the main window is ever drawn.
@@ -87,15 +105,8 @@ TEST_P(FirstStartEndedAbruptly, HasRecordedItsDay) {
     if (!GetParam()) {
         env.insert("QYAC_HOST_NEVER_DRAWN", "1");
     }
-    QProcess copy;
-    copy.setProcessEnvironment(env);
     const QDate firstDay = QDate::currentDate();
-    copy.start(QYAC_PROGRAM_HOST, QStringList{});
-    QByteArray out;
-    ASSERT_TRUE(waitForOutput(copy, out, "started"))
-        << out.constData() << copy.readAllStandardError().constData();
-    copy.kill();
-    copy.waitForFinished(kSafetyNetMs);
+    ASSERT_TRUE(runUntilStartedThenKill(env));
     expectToday(storedText(home.config()), firstDay);
 }
 
@@ -114,20 +125,13 @@ TEST_P(DamagedSettings, MainWindowStillAppears) {
         before = file.readAll();
     }
 
-    QProcess copy;
     QProcessEnvironment env = home.environment();
     if (QString(GetParam().name) == "unwritable_folder") {
         env.insert("XDG_CONFIG_HOME", "/proc/self/no-config-here");
     }
-    copy.setProcessEnvironment(env);
     const QDate firstDay = QDate::currentDate();
-    copy.start(QYAC_PROGRAM_HOST, QStringList{});
-    QByteArray out;
-    EXPECT_TRUE(waitForOutput(copy, out, "started"))
-        << out.constData() << copy.readAllStandardError().constData();
-    EXPECT_FALSE(out.contains("question")) << "no damage makes the reminder ask";
-    copy.kill();
-    copy.waitForFinished(kSafetyNetMs);
+    const auto out = runUntilStartedThenKill(env);
+    EXPECT_FALSE(out && out->contains("question")) << "no damage makes the reminder ask";
 
     if (GetParam().valueRewrittenToToday) {
         expectToday(storedText(config), firstDay);

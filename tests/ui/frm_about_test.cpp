@@ -193,9 +193,10 @@ TEST(AboutBox, window_size_and_control_places_follow_the_design) {
     EXPECT_TRUE(home.x() == 143 || (home.x() < 143 && home.right() == 413))
         << home.x() << "," << home.right();
     EXPECT_EQ(control<LinkLabel>(about, "lblCoBrand")->pos(), QPoint(256, 153));
-    EXPECT_EQ(control<QFrame>(about, "Line2")->frameShape(), QFrame::HLine);
-    EXPECT_LE(control<QFrame>(about, "Line2")->x(), 0);
-    EXPECT_GE(control<QFrame>(about, "Line2")->geometry().right(), about.width() - 1);
+    const QFrame& line = *control<QFrame>(about, "Line2");
+    EXPECT_EQ(line.frameShape(), QFrame::HLine);
+    EXPECT_LE(line.x(), 0);
+    EXPECT_GE(line.geometry().right(), about.width() - 1);
 }
 
 TEST(AboutBox, colours_and_fonts_follow_the_design) {

@@ -40,20 +40,24 @@ constexpr int kFebruary = 1;
 
 TEST_F(MainWindow, OpensWithFilledListsFirstEntriesEmptyNameAndFocusInTheName) {
     EXPECT_EQ(window->size(), QSize(506, 310));
-    EXPECT_EQ(control<QComboBox>(window, "cboDate")->count(), 31);
-    EXPECT_EQ(control<QComboBox>(window, "cboDate")->itemText(0), "1");
-    EXPECT_EQ(control<QComboBox>(window, "cboDate")->itemText(30), "31");
-    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->count(), 12);
-    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->itemText(1), "February");
-    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->itemText(11), "December");
-    EXPECT_EQ(control<QComboBox>(window, "cboYear")->count(), 73);
-    EXPECT_EQ(control<QComboBox>(window, "cboYear")->itemText(0), "1936");
-    EXPECT_EQ(control<QComboBox>(window, "cboYear")->itemText(72), "2008");
-    EXPECT_EQ(control<QComboBox>(window, "cboDate")->currentText(), "1");
-    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->currentText(), "January");
-    EXPECT_EQ(control<QComboBox>(window, "cboYear")->currentText(), "1936");
-    EXPECT_TRUE(control<QLineEdit>(window, "txtName")->text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(window, "txtName"));
+    const auto* cboDate = control<QComboBox>(window, "cboDate");
+    const auto* cboMonth = control<QComboBox>(window, "cboMonth");
+    const auto* cboYear = control<QComboBox>(window, "cboYear");
+    const auto* txtName = control<QLineEdit>(window, "txtName");
+    EXPECT_EQ(cboDate->count(), 31);
+    EXPECT_EQ(cboDate->itemText(0), "1");
+    EXPECT_EQ(cboDate->itemText(30), "31");
+    EXPECT_EQ(cboMonth->count(), 12);
+    EXPECT_EQ(cboMonth->itemText(1), "February");
+    EXPECT_EQ(cboMonth->itemText(11), "December");
+    EXPECT_EQ(cboYear->count(), 73);
+    EXPECT_EQ(cboYear->itemText(0), "1936");
+    EXPECT_EQ(cboYear->itemText(72), "2008");
+    EXPECT_EQ(cboDate->currentText(), "1");
+    EXPECT_EQ(cboMonth->currentText(), "January");
+    EXPECT_EQ(cboYear->currentText(), "1936");
+    EXPECT_TRUE(txtName->text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), txtName);
     EXPECT_FALSE(fullBrandInFront(*window));
 }
 
@@ -194,7 +198,7 @@ TEST_F(MainWindow, DoubleClickOnALinkOpensItsPageOnce) {
 
 TEST_F(MainWindow, IsCenteredOnTheScreen) {
     const QPoint screenCenter = window->screen()->availableGeometry().center();
-    EXPECT_LE((window->frameGeometry().center() - screenCenter).manhattanLength(), 2);
+    EXPECT_LE(((*window).frameGeometry().center() - screenCenter).manhattanLength(), 2);
 }
 
 TEST(CoBrandRandomize, EvenNumbersBringTheFullBrandOddOnesTheCoBrandSevenNothing) {

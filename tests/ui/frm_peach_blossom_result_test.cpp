@@ -283,7 +283,7 @@ TEST_F(ResultWindowTest, client_area_below_the_menu_bar_is_617_by_500_and_cannot
     EXPECT_EQ(window->height(), client->y() + 500);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     const QPoint offCenter =
-        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+        (*window).frameGeometry().center() - window->screen()->availableGeometry().center();
     EXPECT_LE(offCenter.manhattanLength(), 2) << "not centred on the screen";
 
     const Qt::WindowFlags flags = window->windowFlags();
