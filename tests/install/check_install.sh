@@ -2,7 +2,8 @@
 # Installs a built tree into a scratch prefix and packs it as a Debian package,
 # then checks that both hold what a desktop needs: the executable, the desktop
 # entry, the hicolor icons and the AppStream metainfo, all passing the
-# freedesktop validators, and a package that pulls in the Qt 6 libraries.
+# freedesktop validators, and a package that pulls in the Qt 6 libraries and
+# that lintian, Debian's own checker, passes without an error or a warning.
 #
 # Usage: check_install.sh BUILD_DIR VERSION [CMAKE [CPACK]]
 # Exit codes: 0 all checks pass, 1 a check failed, 77 a needed tool is missing.
@@ -17,7 +18,8 @@ app_id=example.qyamoretchart.QYAmoretChart
 program=QYFreeAmoretChart
 package=qyamoretchart
 
-for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps timeout readelf; do
+for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps dpkg-architecture \
+    dpkg-parsechangelog lintian timeout readelf; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -32,10 +34,14 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The files a desktop looks for, relative to the prefix.
+# The files a desktop looks for, relative to the prefix, with what Debian
+# wants beside them: the private module under the multiarch folder, a
+# changelog and a manual page.
 expected_files=(
     "bin/$program"
-    "lib/qyamoretchart/qyamoretchart-print.so"
+    "lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qyamoretchart/qyamoretchart-print.so"
+    "share/doc/$package/changelog.gz"
+    "share/man/man1/$program.1.gz"
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
@@ -98,6 +104,20 @@ if [[ -f $metainfo ]]; then
     # the old version.
     grep -q "<release version=\"$version\"" "$metainfo" ||
         fail "metainfo has no release entry for version $version"
+fi
+
+# A version bump needs its changelog entry, and the manual page names the
+# version it describes.
+changelog=$prefix/share/doc/$package/changelog.gz
+if [[ -f $changelog ]]; then
+    zcat "$changelog" >"$work/changelog"
+    logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)
+    [[ $logged == "$version" ]] || fail "the changelog's latest entry is '$logged', not $version"
+fi
+manpage=$prefix/share/man/man1/$program.1.gz
+if [[ -f $manpage ]]; then
+    zcat "$manpage" | grep -q "^\.TH .* \"QY Amoret Chart $version\"" ||
+        fail "the manual page does not name version $version"
 fi
 
 # The installed program must find its libraries and plugins and keep running:
@@ -165,6 +185,12 @@ echo "Depends: $depends"
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-dejavu-core; do
     grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep"
 done
+
+# Errors and warnings fail; informational tags are printed and pass. Its
+# own note about running as root is no tag.
+echo "== lintian"
+lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running with root privileges'
+[[ ${PIPESTATUS[0]} -eq 0 ]] || fail "lintian finds errors or warnings in the package"
 
 if [[ $failures -ne 0 ]]; then
     echo "$failures check(s) failed"
