@@ -1,0 +1,38 @@
+// A window's design table: a control asked for by a name the table lacks, or
+// as a kind it is not, ends the program in every build, debug or not.
+#include "form.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+form::Design oneButton() {
+    return {form::Unit::Pixels,
+            {100, 40},
+            {{"cmdOK", form::Kind::Button, nullptr, {0, 0, 80, 23}, QStringLiteral("OK")}}};
+}
+
+class FormLookup : public testing::Test {
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+    QWidget client;
+    form::Form controls{&client, oneButton()};
+};
+
+} // namespace
+
+TEST_F(FormLookup, finds_a_control_by_its_design_name_and_kind) {
+    QPushButton* ok = controls.get<QPushButton>("cmdOK");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->objectName(), QStringLiteral("cmdOK"));
+    EXPECT_EQ(ok->parentWidget(), &client);
+}
+
+TEST_F(FormLookup, a_name_the_design_lacks_or_another_kind_ends_the_program) {
+    EXPECT_DEATH(controls.widget("cmdCancel"), "cmdCancel is not in the design");
+    EXPECT_DEATH(controls.get<QLabel>("cmdOK"), "cmdOK is of another kind");
+}
