@@ -1,16 +1,19 @@
 #include "after_first_frame.h"
 
+#include "app_controller.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 
-namespace {
-// Long enough for any exposed window to have drawn its first frame.
-constexpr int kUnexposedWindowMs = 500;
-} // namespace
+AfterFirstFrame::AfterFirstFrame(std::function<void()> frameUp,
+                                 std::chrono::milliseconds unexposedWait)
+    : frameUpWork_(std::move(frameUp)), unexposedWait_(unexposedWait) {}
 
-AfterFirstFrame::AfterFirstFrame(std::function<void()> done) : done_(std::move(done)) {}
+AfterFirstFrame::~AfterFirstFrame() {
+    run();
+}
 
 void AfterFirstFrame::post(std::function<void()> work) {
     waiting_.push_back(std::move(work));
@@ -27,7 +30,11 @@ void AfterFirstFrame::watch(QWidget* window) {
     if (window) {
         window->installEventFilter(this);
     }
-    QTimer::singleShot(kUnexposedWindowMs, this, &AfterFirstFrame::frameUp);
+    QTimer::singleShot(unexposedWait_, this, &AfterFirstFrame::frameUp);
+}
+
+void AfterFirstFrame::landBeforeEnd(AppController& controller) {
+    connect(&controller, &AppController::ending, this, &AfterFirstFrame::run);
 }
 
 bool AfterFirstFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -51,8 +58,8 @@ void AfterFirstFrame::frameUp() {
     const bool first = !frameUp_;
     frameUp_ = true;
     run();
-    if (first && done_) {
-        done_();
+    if (first && frameUpWork_) {
+        frameUpWork_();
     }
 }
 

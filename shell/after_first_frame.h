@@ -3,24 +3,29 @@
 #include "update_notice.h"
 
 #include <QObject>
-#include <QPointer>
 
+#include <chrono>
 #include <functional>
 #include <vector>
 
+class AppController;
 class QWidget;
 
-// Holds what need not delay the main window's first frame (a first start's
-// settings write, which waits for the disk twice, and the program icon) and
-// runs it on the user-interface thread once that frame has gone to the
-// screen. A window that is never exposed (started minimised, on another
-// desktop) is never painted; its work runs a moment after it was shown.
-// Whatever still waits when the program ends runs first: run() is called
-// then, and ending the program must never lose a settings write.
+// Holds work that must land but need not delay the main window's first
+// frame, such as a first start's settings write, which waits for the disk
+// twice, and runs it on the user-interface thread once that frame has gone to
+// the screen. A window that is never exposed (started minimised, on another
+// desktop) is never painted; its work runs a moment after it was shown. The
+// program's end never loses it: whatever still waits runs first.
 class AfterFirstFrame final : public QObject {
 public:
-    // `done` is called once the frame is up and the work has run.
-    explicit AfterFirstFrame(std::function<void()> done = {});
+    // `frameUp` runs once, after the held work, when the frame is up (or the
+    // wait for an unexposed window is over); not when the program ends first.
+    explicit AfterFirstFrame(
+        std::function<void()> frameUp = {},
+        std::chrono::milliseconds unexposedWait = std::chrono::milliseconds(500));
+    // Whatever still waits when the event loop has ended.
+    ~AfterFirstFrame() override;
 
     // Takes work for later; it runs at once if the frame is already up.
     void post(std::function<void()> work);
@@ -28,6 +33,8 @@ public:
 
     // Waits for this window's first frame.
     void watch(QWidget* window);
+    // Lets the held work land before the controller ends the process.
+    void landBeforeEnd(AppController& controller);
 
     // Runs every piece of work held, once each; nothing that fails in one
     // stops the others or the program.
@@ -40,7 +47,8 @@ private:
     void frameUp();
 
     std::vector<std::function<void()>> waiting_;
-    std::function<void()> done_;
+    std::function<void()> frameUpWork_;
+    std::chrono::milliseconds unexposedWait_;
     bool ran_ = false;
     bool frameUp_ = false;
 };

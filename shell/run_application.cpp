@@ -47,17 +47,21 @@ int runApplication(Prompter& prompter, std::function<void()> settled) {
     DesktopUrlOpener opener;
     WebLinks links(opener);
     PrintDialogChooser printers;
-    // A first start's write of the settings file and the program icon wait
-    // until the main window's first frame is up (each new X window is sent
-    // the icon in all its sizes, 21,504 pixels); declared after the services
+    // A first start's write of the settings file and then the program icon
+    // (each new X window is sent it in all its sizes, 21,504 pixels) wait
+    // until the main window's first frame is up; declared after the services
     // the write uses.
-    AfterFirstFrame afterFirstFrame(std::move(settled));
-    afterFirstFrame.post([] { QApplication::setWindowIcon(look::programIcon()); });
+    AfterFirstFrame afterFirstFrame([settled = std::move(settled)] {
+        QApplication::setWindowIcon(look::programIcon());
+        if (settled) {
+            settled();
+        }
+    });
     ImmediateProcessEnd processEnd;
 
     AppController controller(engine::modPeachBlossom::Record(), prompter, printers, links,
                              processEnd);
-    QObject::connect(&controller, &AppController::ending, &afterFirstFrame, &AfterFirstFrame::run);
+    afterFirstFrame.landBeforeEnd(controller);
     StartUpServices services{guard, prompter, random, settings, clock, links};
     if (!StartUp(services, controller, afterFirstFrame.taker())) {
         return 0;

@@ -21,7 +21,11 @@ void BrandBanners::adopt(LinkLabel* banner) {
 }
 
 void BrandBanners::bringToFront(Banner banner) {
-    if (banner == Banner::Unchanged || !fullBrand_ || !coBrand_) {
+    if (!fullBrand_ || !coBrand_) {
+        qFatal("A banner frame needs both of its banners");
+        std::abort();
+    }
+    if (banner == Banner::Unchanged) {
         return;
     }
     LinkLabel* front = banner == Banner::FullBrand ? fullBrand_ : coBrand_;

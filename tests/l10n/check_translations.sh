@@ -2,18 +2,19 @@
 # Every translation complete and in step with the sources: lupdate over the
 # sources (with the update_translations target's options) leaves each .ts file
 # as it is, and lrelease finds nothing unfinished or untranslated.
-# Usage: check_translations.sh LUPDATE LRELEASE SOURCE_DIR TS_FILE...
+# Usage: check_translations.sh LUPDATE LRELEASE SOURCE_DIR "LUPDATE_OPTIONS" TS_FILE...
 set -u
 lupdate=$1 lrelease=$2 source_dir=$3
-shift 3
+read -ra options <<<"$4"
+shift 4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 for ts in "$@"; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -silent -no-obsolete -locations none -tr-function-alias QT_TRANSLATE_NOOP+=ENGINE_TR_NOOP \
-        "$source_dir/engine" "$source_dir/ui" "$source_dir/shell" -ts "$copy"
+    "$lupdate" -silent "${options[@]}" "$source_dir/engine" "$source_dir/ui" "$source_dir/shell" \
+        -ts "$copy"
     if ! diff "$ts" "$copy"; then
         echo "FAIL: $ts is behind the sources: build update_translations, translate what is new"
         failures=$((failures + 1))

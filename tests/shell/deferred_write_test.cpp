@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -122,7 +123,8 @@ TEST_F(DeferredWrite, StartUpShowsTheMainWindowWithTheWritePending) {
 // Work waits for the watched window's first frame, then runs on this thread.
 TEST(AfterFirstFrame, RunsHeldWorkOnTheUserInterfaceThreadOnceTheWindowHasPainted) {
     int settled = 0;
-    AfterFirstFrame later([&] { ++settled; });
+    // No wait for an unexposed window to end before the paint does.
+    AfterFirstFrame later([&] { ++settled; }, std::chrono::milliseconds(10 * kSafetyNetMs));
     std::thread::id ranOn;
     later.post([&] { ranOn = std::this_thread::get_id(); });
     QWidget window;
@@ -137,6 +139,17 @@ TEST(AfterFirstFrame, RunsHeldWorkOnTheUserInterfaceThreadOnceTheWindowHasPainte
     EXPECT_EQ(settled, 1);
 }
 
+TEST(AfterFirstFrame, RunsHeldWorkForAWindowThatIsNeverDrawn) {
+    int settled = 0;
+    int ran = 0;
+    AfterFirstFrame later([&] { ++settled; }, std::chrono::milliseconds(1));
+    later.post([&] { ++ran; });
+    QWidget neverShown;
+    later.watch(&neverShown);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return settled > 0; }, kSafetyNetMs));
+    EXPECT_EQ(ran, 1);
+}
+
 // The program ends at once when asked, so a write still held lands first.
 TEST(AfterFirstFrame, EndingTheProgramLetsHeldWorkLandFirst) {
     FakeSettings settings;
@@ -148,13 +161,15 @@ TEST(AfterFirstFrame, EndingTheProgramLetsHeldWorkLandFirst) {
     FakeProcessEnd end;
     engine::ReadingRecord record;
     AppController controller{record, prompter, printers, links, end};
-    AfterFirstFrame later;
-    QObject::connect(&controller, &AppController::ending, &later, &AfterFirstFrame::run);
+    int settled = 0;
+    AfterFirstFrame later([&] { ++settled; });
+    later.landBeforeEnd(controller);
     RemindOfUpdate(settings, clock, prompter, links, later.taker());
     int writesAtEnd = -1;
     end.onEnd = [&] { writesAtEnd = settings.writes; };
     controller.ExitProgram();
     EXPECT_EQ(writesAtEnd, 1);
+    EXPECT_EQ(settled, 0) << "the frame never came";
 }
 
 TEST(AfterFirstFrame, FailingWorkEndsNothingAndTheRestStillRuns) {

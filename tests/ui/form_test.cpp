@@ -32,7 +32,15 @@ TEST_F(FormLookup, finds_a_control_by_its_design_name_and_kind) {
     EXPECT_EQ(ok->parentWidget(), &client);
 }
 
+// Where Qt sends a fatal message on Windows depends on the console; there
+// the end alone is checked.
+#ifdef Q_OS_WIN
+#define FATAL_MESSAGE(text) ""
+#else
+#define FATAL_MESSAGE(text) text
+#endif
+
 TEST_F(FormLookup, a_name_the_design_lacks_or_another_kind_ends_the_program) {
-    EXPECT_DEATH(controls.widget("cmdCancel"), "cmdCancel is not in the design");
-    EXPECT_DEATH(controls.get<QLabel>("cmdOK"), "cmdOK is of another kind");
+    EXPECT_DEATH(controls.widget("cmdCancel"), FATAL_MESSAGE("cmdCancel is not in the design"));
+    EXPECT_DEATH(controls.get<QLabel>("cmdOK"), FATAL_MESSAGE("cmdOK is of another kind"));
 }
