@@ -99,14 +99,17 @@ for language in zh_CN zh_HK; do
         localedef -i "$language" -f UTF-8 "$locales/$language.UTF-8" ||
         [ -e "$locales/$language.UTF-8/LC_CTYPE" ] || fail "cannot make the $language locale"
 done
-for session in "zh_CN QY 桃花命盘" "zh_HK QY 桃花命盤"; do
+# The titles the installer was given, from the program's translations.
+title_in() { sed -n "s/^set(CPACK_QYAC_TITLE_$1 \"\(.*\)\")\$/\1/p" "$build/CPackConfig.cmake"; }
+for session in "zh_CN $(title_in ZH_CN)" "zh_HK $(title_in ZH_TW)"; do
     language="${session%% *}"
     title="${session#* }"
+    [ -n "$title" ] || fail "no Chinese title in $build/CPackConfig.cmake"
     LOCPATH="$locales" LC_ALL="$language.UTF-8" wine "$installer" /S
     wineserver -w
     start_menu_entry "$title" || fail "no Start-menu entry '$title' in a $language session"
     ! start_menu_entry || fail "an English Start-menu entry in a $language session"
-    # reg prints in the host's character set; the title's Latin part is enough here.
+    # reg prints '?' for what its console's code page lacks: the Latin part must do.
     [[ "$(entry DisplayName)" == "QY "?* && "$(entry DisplayName)" != "QY Amoret Chart" ]] ||
         fail "the uninstall entry's name is not translated in a $language session"
     wine "C:\\Program Files\\QY Amoret Chart\\Uninstall.exe" /S
@@ -115,4 +118,4 @@ for session in "zh_CN QY 桃花命盘" "zh_HK QY 桃花命盤"; do
     ! registered || fail "the uninstaller left $uninstall_key after a $language install"
     [ ! -e "$folder" ] || fail "the uninstaller left $folder after a $language install"
 done
-echo "check_windows_installer: in Chinese sessions the Start-menu entry reads QY 桃花命盘 and QY 桃花命盤; uninstalled from English"
+echo "check_windows_installer: in Chinese sessions the Start-menu entry reads $(title_in ZH_CN) and $(title_in ZH_TW); uninstalled from English"
