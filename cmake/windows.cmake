@@ -1,5 +1,6 @@
-# Windows builds: the MinGW runtime DLLs that Qt and the program load, and, when
-# cross-compiling, Wine to run what the build runs (test discovery, CTest).
+# Windows builds: the MinGW runtime DLLs that Qt and the program load, Qt's
+# own translations, and, when cross-compiling, Wine to run what the build
+# runs (test discovery, CTest).
 
 enable_language(RC) # the program's icon and version resource
 
@@ -15,6 +16,38 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     list(APPEND QYAC_MINGW_RUNTIME "${path}")
 endforeach()
 
+# Qt's own texts in Chinese (the standard buttons, Qt's dialogs): the .qm
+# files of Qt 6.4.2 are the same on every platform, so the host's
+# qt6-translations-l10n serves. Windows Qt finds them through QLibraryInfo,
+# which for a program that carries Qt's DLLs beside it (the installed one)
+# means a folder "translations" beside the executable.
+set(QYAC_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
+    "Where Qt's translations (qtbase_*.qm) of this Qt version are")
+set(QYAC_QT_TRANSLATIONS "")
+foreach(language zh_CN zh_TW)
+    set(qm "${QYAC_QT_TRANSLATIONS_DIR}/qtbase_${language}.qm")
+    if(NOT EXISTS "${qm}")
+        message(FATAL_ERROR "${qm} is missing (Debian: qt6-translations-l10n)")
+    endif()
+    list(APPEND QYAC_QT_TRANSLATIONS "${qm}")
+endforeach()
+# The build tree's executables load Qt from Qt's own folder, whose prefix
+# holds no translations: a qt.conf beside them keeps that prefix for the
+# rest and points Qt at a copy of the translations here.
+if(CMAKE_RUNTIME_OUTPUT_DIRECTORY)
+    set(executables_dir "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+else()
+    set(executables_dir "${CMAKE_BINARY_DIR}")
+endif()
+file(COPY ${QYAC_QT_TRANSLATIONS} DESTINATION "${CMAKE_BINARY_DIR}/translations")
+set(drive "")
+if(CMAKE_CROSSCOMPILING)
+    set(drive "Z:") # the Unix root in every Wine prefix
+endif()
+file(WRITE "${executables_dir}/qt.conf"
+    "[Paths]\nPrefix=${drive}${QT6_INSTALL_PREFIX}\n"
+    "Translations=${drive}${CMAKE_BINARY_DIR}/translations\n")
+
 if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     find_program(QYAC_WINE wine REQUIRED)
     # Qt's DLLs and the runtime's, found through PATH as an installed copy
@@ -24,10 +57,28 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
         get_filename_component(dir "${dll}" DIRECTORY)
         list(APPEND dirs "${dir}")
     endforeach()
+    # Then the Windows stand-ins of the host's poppler tools, for the tests
+    # that read a printed page back (tests/support/host_tool.cpp).
+    set(QYAC_WINE_TOOLS_DIR "${CMAKE_BINARY_DIR}/host-tools")
+    list(APPEND dirs "${QYAC_WINE_TOOLS_DIR}")
     list(REMOVE_DUPLICATES dirs)
     list(TRANSFORM dirs PREPEND "Z:")
     list(JOIN dirs ";" QYAC_WINE_PATH)
     set(QYAC_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine")
+    # Qt's offscreen platform on Windows reads its fonts from one folder:
+    # the design font's stand-in and a Chinese font, as Linux has them.
+    set(QYAC_WINE_FONT_DIR "${CMAKE_BINARY_DIR}/fonts")
+    file(MAKE_DIRECTORY "${QYAC_WINE_FONT_DIR}")
+    foreach(face /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+                 /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+                 /usr/share/fonts/truetype/wqy/wqy-microhei.ttc)
+        if(NOT EXISTS "${face}")
+            message(STATUS "Windows: ${face} is not installed; offscreen Qt under Wine goes without it")
+            continue()
+        endif()
+        get_filename_component(name "${face}" NAME)
+        file(CREATE_LINK "${face}" "${QYAC_WINE_FONT_DIR}/${name}" SYMBOLIC)
+    endforeach()
     configure_file(${CMAKE_CURRENT_LIST_DIR}/wine_run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
                    @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
