@@ -5,7 +5,6 @@
 #include "fakes.h"
 #include "frm_main.h"
 #include "reading_record.h"
-#include "settings_store.h"
 #include "shell_fakes.h"
 #include "start_up.h"
 #include "update_notice.h"
@@ -13,8 +12,6 @@
 #include "web_links.h"
 
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -139,32 +136,16 @@ TEST(AfterFirstFrame, RunsHeldWorkOnTheUserInterfaceThreadOnceTheWindowHasPainte
     EXPECT_EQ(settled, 1);
 }
 
-TEST(AfterFirstFrame, RunsHeldWorkForAWindowThatIsNeverDrawn) {
-    int settled = 0;
-    int ran = 0;
-    AfterFirstFrame later([&] { ++settled; }, std::chrono::milliseconds(1));
-    later.post([&] { ++ran; });
-    QWidget neverShown;
-    later.watch(&neverShown);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return settled > 0; }, kSafetyNetMs));
-    EXPECT_EQ(ran, 1);
-}
-
 // The program ends at once when asked, so a write still held lands first.
-TEST(AfterFirstFrame, EndingTheProgramLetsHeldWorkLandFirst) {
-    FakeSettings settings;
-    FakeClock clock{kToday};
-    FakePrompter prompter;
-    FakeUrlOpener opener;
-    WebLinks links{opener};
+TEST_F(DeferredWrite, EndingTheProgramLetsHeldWorkLandFirst) {
     FakePrinterChooser printers;
     FakeProcessEnd end;
     engine::ReadingRecord record;
     AppController controller{record, prompter, printers, links, end};
     int settled = 0;
-    AfterFirstFrame later([&] { ++settled; });
-    later.landBeforeEnd(controller);
-    RemindOfUpdate(settings, clock, prompter, links, later.taker());
+    AfterFirstFrame afterFrame([&] { ++settled; });
+    afterFrame.landBeforeEnd(controller);
+    RemindOfUpdate(settings, clock, prompter, links, afterFrame.taker());
     int writesAtEnd = -1;
     end.onEnd = [&] { writesAtEnd = settings.writes; };
     controller.ExitProgram();
@@ -181,20 +162,4 @@ TEST(AfterFirstFrame, FailingWorkEndsNothingAndTheRestStillRuns) {
     later.run();
     later.run();
     EXPECT_EQ(finished, 1) << "each piece runs once";
-}
-
-TEST(AfterFirstFrame, FirstStartIsInTheRealFileOnceTheWorkHasRun) {
-    QTemporaryDir config;
-    ASSERT_TRUE(config.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-    UserSettingsStore store(QStringLiteral("DeferredWriteTest"));
-    FakeClock clock{kToday};
-    FakePrompter prompter;
-    FakeUrlOpener opener;
-    WebLinks links{opener};
-    AfterFirstFrame later;
-    RemindOfUpdate(store, clock, prompter, links, later.taker());
-    later.run();
-    EXPECT_EQ(UnscrambleSetting(store.read(kSection, ScrambleSetting(QStringLiteral("Duration")))),
-              QStringLiteral("2026-12-08"));
 }

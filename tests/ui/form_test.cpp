@@ -3,7 +3,6 @@
 #include "form.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -24,13 +23,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(FormLookup, finds_a_control_by_its_design_name_and_kind) {
-    QPushButton* ok = controls.get<QPushButton>("cmdOK");
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->objectName(), QStringLiteral("cmdOK"));
-    EXPECT_EQ(ok->parentWidget(), &client);
-}
 
 // Where Qt sends a fatal message on Windows depends on the console; there
 // the end alone is checked.
