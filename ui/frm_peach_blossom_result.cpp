@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QPagedPaintDevice>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <string>
 
@@ -139,12 +138,14 @@ void frmPeachBlossomResult::createControls() {
     for (std::size_t i = 0; i < kResultRows.size(); ++i) {
         const ResultRow& row = kResultRows[i];
         if (row.caption) {
-            controls
-                .add({nullptr, form::Kind::Label, nullptr,
-                      QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight), captionText(row),
-                      8.25, form::Bold, look::kPurple},
-                     Frame1)
-                ->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+            QWidget* caption =
+                controls.add({nullptr, form::Kind::Label, nullptr,
+                              QRect(kCaptionLeft, row.top, form::kFitText, kRowHeight),
+                              captionText(row), 8.25, form::Bold, look::kPurple},
+                             Frame1);
+            caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+            // Heard once, with its value (load).
+            accessibility::setConcealed(caption, true);
         }
         const QRect box = row.wraps() ? QRect(row.left, row.top, row.width, row.height)
                                       : QRect(kValueLeft, row.top, form::kFitText, kRowHeight);
@@ -159,12 +160,6 @@ void frmPeachBlossomResult::createControls() {
                                                    look::kDarkPurple},
                                                   Frame1));
         value->setObjectName(QStringLiteral("lblResult_%1").arg(i));
-    }
-
-    // Assistive technology hears each caption once, with its value (load).
-    for (QLabel* caption : Frame1->findChildren<QLabel*>(
-             QRegularExpression(QStringLiteral("^lblCaption_")), Qt::FindDirectChildrenOnly)) {
-        accessibility::setConcealed(caption, true);
     }
 
     ui_.cmdPrint->setFocus();
