@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the twelve zodiac sign pictures in ui/resources/signs/ (01_rat.jpg ..
-# 12_pig.jpg): a white animal drawing on a purple disc, 400 x 400 JPEG. The
-# program shows them at 200 x 200 logical pixels, so 400 keeps them sharp at a
-# device pixel ratio of 2 and for print; the program scales them down as needed.
+# 12_pig.jpg), and cat.jpg, water_buffalo.jpg and wild_boar.jpg for the
+# traditions that have those animals instead: a white animal drawing on a
+# purple disc, 400 x 400 JPEG. The program shows them at 200 x 200 logical
+# pixels, so 400 keeps them sharp at a device pixel ratio of 2 and for print;
+# the program scales them down as needed.
 #
 # Run:   tools/make_sign_pictures.sh [SIZE [OUT_DIR]]
 #        SIZE in pixels, 400 by default; OUT_DIR ui/resources/signs by default.
@@ -54,6 +56,11 @@ signs=(
   "10_rooster  1F413"
   "11_dog      1F415"
   "12_pig      1F416"
+  # Where a tradition has its own animal for a year: the Vietnamese Cat and
+  # Water Buffalo, the Japanese wild boar.
+  "cat           1F408"
+  "water_buffalo 1F403"
+  "wild_boar     1F417"
 )
 
 # UTF-8 bytes of a code point above U+FFFF, built by hand because bash's

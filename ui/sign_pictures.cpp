@@ -1,6 +1,7 @@
 #include "sign_pictures.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -21,11 +22,42 @@ constexpr int kMaxDeviceSide = 2048;
 // soft edge shows around the disc.
 constexpr qreal kDiscInsetPerSide = 5.5 / kSignPictureDesignSide;
 
+std::string_view fileOf(QStringView animal) {
+    for (const SignPictureFile& picture : kSignPictureFiles) {
+        if (animal ==
+            QLatin1String(picture.animal.data(), static_cast<qsizetype>(picture.animal.size()))) {
+            return picture.file;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
+std::string_view signPictureFile(int position) {
+    if (position < 1 || position > 12) {
+        return {};
+    }
+    // The animals the twelve pictures draw. A translation keeps them, or
+    // names the animal its readers know for a year, so that the picture shows
+    // what the sign's translated name says.
+    const QStringList animals =
+        QCoreApplication::translate(
+            "SignPicture", "rat ox tiger rabbit dragon snake horse goat monkey rooster dog pig",
+            "The animals the twelve signs' pictures draw, in sign order, a blank between two. "
+            "Keep them, or where the reader's tradition has another animal for a year put cat, "
+            "water_buffalo or wild_boar in its place; a word of any other kind is ignored.")
+            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // A list that does not name twelve animals is a slip of the translation:
+    // each sign then draws its own.
+    const std::string_view drawn =
+        animals.size() == 12 ? fileOf(animals.at(position - 1)) : std::string_view{};
+    return drawn.empty() ? kSignPictureFiles[static_cast<std::size_t>(position - 1)].file : drawn;
+}
+
 QPixmap signPicture(int position, QSize logicalSize, qreal devicePixelRatio) {
-    if (position < 1 || position > static_cast<int>(kSignPictureKeys.size()) ||
-        logicalSize.isEmpty()) {
+    const std::string_view key = signPictureFile(position);
+    if (key.empty() || logicalSize.isEmpty()) {
         return {};
     }
     if (!std::isfinite(devicePixelRatio) || devicePixelRatio <= 0) {
@@ -41,7 +73,6 @@ QPixmap signPicture(int position, QSize logicalSize, qreal devicePixelRatio) {
     const QSize deviceSize(std::max(1, qRound(logicalSize.width() * devicePixelRatio)),
                            std::max(1, qRound(logicalSize.height() * devicePixelRatio)));
 
-    const auto key = kSignPictureKeys[static_cast<std::size_t>(position - 1)];
     // Named as JPEG: left to guess, the reader would load every image plugin.
     const QImage source(QStringLiteral(":/signs/") +
                             QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())),

@@ -4,9 +4,9 @@
 # the installed program started from its folder (main window up, its setting
 # in the registry), a second copy refused, both closed, then the uninstaller,
 # after which nothing of the program is left. Then once more in a Simplified
-# and a Traditional Chinese session: the Start-menu entry and the uninstall
-# entry carry the program's Chinese title, and an uninstaller run in English
-# still removes them.
+# and a Traditional Chinese, a Korean, a Vietnamese and a Japanese session:
+# the Start-menu entry and the uninstall entry carry the program's title in
+# that language, and an uninstaller run in English still removes them.
 # Usage: check_windows_installer.sh <Windows build folder> (needs DISPLAY).
 # The installed program runs with plain Wine: it must find every DLL it needs
 # in its own folder, not on the build's WINEPATH.
@@ -50,7 +50,8 @@ wineserver -w
 for file in bin/QYFreeAmoretChart.exe bin/qyamoretchart-print.dll bin/Qt6Core.dll \
     bin/Qt6PrintSupport.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll \
     bin/styles/qwindowsvistastyle.dll bin/imageformats/qjpeg.dll bin/translations/qtbase_zh_CN.qm \
-    bin/translations/qtbase_zh_TW.qm LICENSE.txt artwork-licences.md third-party-licences.txt \
+    bin/translations/qtbase_zh_TW.qm bin/translations/qtbase_ko.qm \
+    bin/translations/qtbase_ja.qm LICENSE.txt artwork-licences.md third-party-licences.txt \
     LGPL-3.txt Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "the installer did not install $file"
 done
@@ -88,23 +89,24 @@ wineserver -w # the uninstaller finishes from a copy of itself
 echo "check_windows_installer: uninstalled; nothing of the program is left"
 
 # Wine takes the display language from the host's locale and names files in
-# its character set, so a locale the host lacks gives Chinese names that
-# cannot be files. The Chinese locales are made here for these runs alone
+# its character set, so a locale the host lacks gives names that cannot be
+# files. The session's locales are made here for these runs alone
 # (glibc reads them from LOCPATH). Hong Kong reads the traditional title, as
 # the program does.
 locales="$build/locales"
 mkdir -p "$locales"
-for language in zh_CN zh_HK; do
+for language in zh_CN zh_HK ko_KR vi_VN ja_JP; do
     [ -e "$locales/$language.UTF-8/LC_CTYPE" ] ||
         localedef -i "$language" -f UTF-8 "$locales/$language.UTF-8" ||
         [ -e "$locales/$language.UTF-8/LC_CTYPE" ] || fail "cannot make the $language locale"
 done
 # The titles the installer was given, from the program's translations.
 title_in() { sed -n "s/^set(CPACK_QYAC_TITLE_$1 \"\(.*\)\")\$/\1/p" "$build/CPackConfig.cmake"; }
-for session in "zh_CN $(title_in ZH_CN)" "zh_HK $(title_in ZH_TW)"; do
+for session in "zh_CN $(title_in ZH_CN)" "zh_HK $(title_in ZH_TW)" "ko_KR $(title_in KO)" \
+    "vi_VN $(title_in VI)" "ja_JP $(title_in JA)"; do
     language="${session%% *}"
     title="${session#* }"
-    [ -n "$title" ] || fail "no Chinese title in $build/CPackConfig.cmake"
+    [ -n "$title" ] || fail "no $language title in $build/CPackConfig.cmake"
     LOCPATH="$locales" LC_ALL="$language.UTF-8" wine "$installer" /S
     wineserver -w
     start_menu_entry "$title" || fail "no Start-menu entry '$title' in a $language session"
@@ -118,4 +120,4 @@ for session in "zh_CN $(title_in ZH_CN)" "zh_HK $(title_in ZH_TW)"; do
     ! registered || fail "the uninstaller left $uninstall_key after a $language install"
     [ ! -e "$folder" ] || fail "the uninstaller left $folder after a $language install"
 done
-echo "check_windows_installer: in Chinese sessions the Start-menu entry reads $(title_in ZH_CN) and $(title_in ZH_TW); uninstalled from English"
+echo "check_windows_installer: the Start-menu entry reads $(title_in ZH_CN), $(title_in ZH_TW), $(title_in KO), $(title_in VI) and $(title_in JA) in those sessions; uninstalled from English"

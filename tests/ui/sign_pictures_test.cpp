@@ -1,9 +1,11 @@
 #include "sign_pictures.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QString>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include <numbers>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -36,13 +39,10 @@ QColor at(const QImage& image, qreal x, qreal y) {
 class SignPictureOfEachSign : public testing::TestWithParam<int> {};
 
 TEST_P(SignPictureOfEachSign, is_stored_at_400_pixels_and_decodes) {
-    const auto key = kSignPictureKeys[static_cast<std::size_t>(GetParam() - 1)];
     const QPixmap picture = signPicture(GetParam());
-    ASSERT_FALSE(picture.isNull()) << "picture " << key << " does not decode";
+    ASSERT_FALSE(picture.isNull())
+        << "picture " << signPictureFile(GetParam()) << " does not decode";
     EXPECT_EQ(picture.size(), QSize(200, 200));
-    EXPECT_EQ(QImageReader(QStringLiteral(":/signs/") + QString::fromLatin1(key.data(), key.size()))
-                  .size(),
-              QSize(kSignPictureSourceSide, kSignPictureSourceSide));
 }
 
 TEST_P(SignPictureOfEachSign, is_an_opaque_purple_disc_on_transparency) {
@@ -62,6 +62,72 @@ INSTANTIATE_TEST_SUITE_P(AllTwelve, SignPictureOfEachSign, testing::Range(1, 13)
                          [](const testing::TestParamInfo<int>& info) {
                              return kAnimals[static_cast<std::size_t>(info.param - 1)];
                          });
+
+// Every stored picture, those only some traditions draw included.
+TEST(SignPictureFiles, are_stored_at_400_pixels_and_decode) {
+    for (const SignPictureFile& picture : kSignPictureFiles) {
+        QImageReader reader(QStringLiteral(":/signs/") +
+                            QString::fromLatin1(picture.file.data(), picture.file.size()));
+        EXPECT_EQ(reader.size(), QSize(kSignPictureSourceSide, kSignPictureSourceSide))
+            << picture.file;
+        EXPECT_FALSE(reader.read().isNull()) << picture.file;
+    }
+}
+
+// A translation that answers the list of animals the pictures draw.
+class DrawnAnimals : public QTranslator {
+public:
+    explicit DrawnAnimals(QString list) : list_(std::move(list)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char*, const char*, int) const override {
+        return qstrcmp(context, "SignPicture") == 0 ? list_ : QString();
+    }
+
+private:
+    QString list_;
+};
+
+struct Drawn {
+    const char* name;
+    QString list;
+    int position;
+    std::string_view file;
+};
+
+void PrintTo(const Drawn& drawn, std::ostream* out) {
+    *out << drawn.name;
+}
+
+class TraditionsPicture : public testing::TestWithParam<Drawn> {};
+
+TEST_P(TraditionsPicture, is_the_animal_the_translation_names_or_else_the_signs_own) {
+    DrawnAnimals translation(GetParam().list);
+    QCoreApplication::installTranslator(&translation);
+    EXPECT_EQ(signPictureFile(GetParam().position), GetParam().file);
+    QCoreApplication::removeTranslator(&translation);
+}
+
+const QString kVietnamese =
+    QStringLiteral("rat water_buffalo tiger cat dragon snake horse goat monkey rooster dog pig");
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, TraditionsPicture,
+    testing::Values(
+        Drawn{"cat_for_the_rabbit", kVietnamese, 4, "cat.jpg"},
+        Drawn{"water_buffalo_for_the_ox", kVietnamese, 2, "water_buffalo.jpg"},
+        Drawn{"others_their_own", kVietnamese, 12, "12_pig.jpg"},
+        Drawn{"extra_blanks", QStringLiteral("  ") + kVietnamese + QStringLiteral(" "), 4,
+              "cat.jpg"},
+        Drawn{"unknown_animal",
+              QString(kVietnamese).replace(QStringLiteral("cat"), QStringLiteral("unicorn")), 4,
+              "04_rabbit.jpg"},
+        Drawn{"a_file_name",
+              QString(kVietnamese).replace(QStringLiteral("cat"), QStringLiteral("cat.jpg")), 4,
+              "04_rabbit.jpg"},
+        Drawn{"eleven_animals", QString(kVietnamese).remove(QStringLiteral(" pig")), 4,
+              "04_rabbit.jpg"},
+        Drawn{"empty", QString(), 1, "01_rat.jpg"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct Scale {
     const char* name;

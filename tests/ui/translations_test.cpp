@@ -1,6 +1,7 @@
 // The program in the user's language: the translation a system's language
-// list chooses; in Chinese, every text of every window, message box and
-// printed page translated, while the engine is still given English texts.
+// list chooses; in each translation, every text of every window, message box
+// and printed page translated, each tradition's animals named and drawn,
+// while the engine is still given English texts.
 #include "captions.h"
 #include "controls.h"
 #include "fakes.h"
@@ -13,6 +14,7 @@
 #include "prompter.h"
 #include "reading_print.h"
 #include "reading_texts.h"
+#include "sign_pictures.h"
 #include "sign_profiles.h"
 #include "site_hosts.h"
 
@@ -20,16 +22,24 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <limits>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -48,13 +58,20 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Choice{{"zh-Hans-CN", "zh-CN", "zh"}, "zh_CN"}, Choice{{"zh-TW"}, "zh_TW"},
                     Choice{{"zh-Hant-HK", "zh-HK"}, "zh_TW"}, Choice{{"zh-MO"}, "zh_TW"},
                     Choice{{"zh-SG"}, "zh_CN"}, Choice{{"en-US", "zh-CN"}, ""},
-                    Choice{{"de-DE", "fr", "zh-TW"}, "zh_TW"}, Choice{{"C"}, ""}, Choice{{}, ""}),
+                    Choice{{"de-DE", "fr", "zh-TW"}, "zh_TW"}, Choice{{"ko-KR", "ko"}, "ko"},
+                    Choice{{"ko"}, "ko"}, Choice{{"vi-VN"}, "vi"}, Choice{{"ja-JP"}, "ja"},
+                    Choice{{"ja"}, "ja"}, Choice{{"de-DE", "vi"}, "vi"},
+                    Choice{{"en-GB", "ja-JP"}, ""}, Choice{{"C"}, ""}, Choice{{}, ""}),
     [](const auto& info) {
         const QString to =
             info.param.translation.isEmpty() ? QStringLiteral("English") : info.param.translation;
         QString name = info.param.uiLanguages.join(QLatin1Char('_')) + QStringLiteral("_to_") + to;
         return name.replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
     });
+
+const char* const kElements[] = {"Metal", "Water", "Wood", "Fire", "Earth"};
+const char* const kSigns[] = {"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
+                              "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
 
 // Every famous person of the twelve profiles, in English.
 QStringList famousPeople() {
@@ -67,22 +84,18 @@ QStringList famousPeople() {
     return names;
 }
 
-// Fails for any Latin letter except those that may stay: the program's
-// initials and version, web addresses, access keys, famous people whose
-// names have no usual Chinese form.
-void expectTranslated(const QStringList& texts) {
-    for (const QString& text : texts) {
-        QString rest = text;
-        rest.remove(linkAddress(Link::HomePage)).remove(QLatin1String(kMainHost));
-        rest.remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)|\\bQY\\b|v1\\.0")));
-        for (const QString& name : famousPeople()) {
-            if (QCoreApplication::translate("FamousPeople", name.toUtf8().constData()) == name) {
-                rest.remove(name);
-            }
+// What may stay in Latin letters in any language: the program's initials
+// and version, web addresses, access keys, famous people whose names the
+// language writes as English does.
+QString withoutWhatMayStay(QString text) {
+    text.remove(linkAddress(Link::HomePage)).remove(QLatin1String(kMainHost));
+    text.remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)|\\bQY\\b|v1\\.0")));
+    for (const QString& name : famousPeople()) {
+        if (QCoreApplication::translate("FamousPeople", name.toUtf8().constData()) == name) {
+            text.remove(name);
         }
-        EXPECT_FALSE(rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
-            << text.toStdString();
     }
+    return text;
 }
 
 // What a window shows and tells screen readers, its lists and menus included.
@@ -110,71 +123,249 @@ QStringList textsOf(QWidget* window) {
     return texts;
 }
 
-class InChinese : public testing::TestWithParam<const char*> {
-protected:
-    void SetUp() override { ASSERT_EQ(translations_.name(), QLatin1String(GetParam())); }
-    languages::Translations translations_{QLocale(QLatin1String(GetParam()))};
-};
-
-TEST_P(InChinese, main_window_about_box_and_messages_translated_months_given_in_English) {
+// The main window and the about box, the messages a wrong date and a missing
+// name give, the box's buttons, the name field's menu: Qt's own texts beside
+// the program's.
+QStringList mainWindowTexts() {
     engine::ReadingRecord record;
     FakePrompter prompter;
     frmMain window(record, prompter);
     frmAbout about;
-    expectTranslated(textsOf(&window) + textsOf(&about));
-
+    QStringList texts = textsOf(&window) + textsOf(&about);
     window.cmdProceed_Click(); // no name
     control<QLineEdit>(window, "txtName")->setText(QStringLiteral("林"));
     control<QComboBox>(window, "cboDate")->setCurrentIndex(30);
     control<QComboBox>(window, "cboMonth")->setCurrentIndex(3);
     window.cmdProceed_Click(); // 31 April
+    EXPECT_EQ(prompter.shown.size(), 2u);
+    texts << prompter.texts();
+    auto box = makeMessageBox(prompter.texts().value(0), true);
+    texts << box->windowTitle();
+    for (const QAbstractButton* button : box->buttons()) {
+        texts << button->text();
+    }
+    const std::unique_ptr<QMenu> menu(
+        control<QLineEdit>(window, "txtName")->createStandardContextMenu());
+    for (const QAction* action : menu->actions()) {
+        texts << action->text().section(QLatin1Char('\t'), 0, 0); // not the shortcut
+    }
+    return texts;
+}
+
+// The record of a reading of the sign, as the engine writes it.
+engine::ReadingRecord readingOf(const char* element, const char* sign) {
+    engine::ReadingRecord record;
+    engine::ChineseZodiacDescription(record, element, sign);
+    return record;
+}
+
+// The reading's page, printed to a PDF in `dir`.
+QString printed(const engine::ReadingRecord& record, const QTemporaryDir& dir) {
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    printReading(printer, record);
+    return printer.outputFileName();
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    // Some CJK fonts give a character the glyph of its Kangxi radical, and
+    // the page's text that radical; NFKC folds it back.
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC);
+}
+
+// The texts of one reading: its window's and its printed page's.
+QStringList readingTexts(const engine::ReadingRecord& record) {
+    FakePrinterChooser printers;
+    frmPeachBlossomResult window(record, printers);
+    QTemporaryDir dir;
+    return textsOf(&window) << pdfText(printed(record, dir));
+}
+
+// Every word of English the program shows, but the famous people's names.
+QSet<QString> englishWords(const QStringList& texts) {
+    QSet<QString> words;
+    const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
+    for (const QString& text : texts) {
+        QString rest = text;
+        for (const QString& name : famousPeople()) {
+            rest.remove(name);
+        }
+        for (const auto& match : word.globalMatch(rest)) {
+            words << match.captured().toLower();
+        }
+    }
+    return words;
+}
+
+struct Language {
+    const char* name;
+    const char* march; // the month list's third entry
+    bool latinLetters; // the language writes with them, so words are checked, not letters
+    // Its words that English spells the same way.
+    QStringList wordsSpelledAsEnglish = {};
+};
+
+void PrintTo(const Language& language, std::ostream* out) {
+    *out << language.name;
+}
+
+class InTranslation : public testing::TestWithParam<Language> {
+protected:
+    void SetUp() override {
+        if (GetParam().latinLetters && english_.isEmpty()) {
+            QStringList texts = mainWindowTexts();
+            for (int i = 0; i < 12; ++i) {
+                texts << readingTexts(readingOf(kElements[i % 5], kSigns[i]));
+            }
+            english_ = englishWords(texts);
+        }
+        translations_.emplace(QLocale(QLatin1String(GetParam().name)));
+        ASSERT_EQ(translations_->name(), QLatin1String(GetParam().name));
+    }
+
+    // Fails for any English left in the texts beyond what may stay.
+    void expectTranslated(const QStringList& texts) const {
+        for (const QString& text : texts) {
+            const QString rest = withoutWhatMayStay(text);
+            if (!GetParam().latinLetters) {
+                EXPECT_FALSE(rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+                    << text.toStdString();
+                continue;
+            }
+            for (const auto& match :
+                 QRegularExpression(QStringLiteral("\\p{L}+")).globalMatch(rest)) {
+                const QString word = match.captured().toLower();
+                EXPECT_FALSE(english_.contains(word) &&
+                             !GetParam().wordsSpelledAsEnglish.contains(word))
+                    << "\"" << word.toStdString() << "\" in " << text.toStdString();
+            }
+        }
+    }
+
+    static inline QSet<QString> english_;
+    std::optional<languages::Translations> translations_;
+};
+
+TEST_P(InTranslation, main_window_about_box_and_messages_translated_months_given_in_English) {
+    expectTranslated(mainWindowTexts());
+
+    engine::ReadingRecord record;
+    FakePrompter prompter;
+    frmMain window(record, prompter);
+    control<QLineEdit>(window, "txtName")->setText(QStringLiteral("林"));
     control<QComboBox>(window, "cboDate")->setCurrentIndex(4);
     control<QComboBox>(window, "cboMonth")->setCurrentIndex(2);
     control<QComboBox>(window, "cboYear")->setCurrentText(QStringLiteral("1975"));
-    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->currentText(), QStringLiteral("三月"));
+    EXPECT_EQ(control<QComboBox>(window, "cboMonth")->currentText(),
+              QString::fromUtf8(GetParam().march));
     window.cmdProceed_Click(); // 5 March 1975
     EXPECT_EQ(record.Month, "March");
     EXPECT_EQ(record.Animal, "Rabbit");
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    auto box = makeMessageBox(prompter.texts().front(), true);
-    QStringList boxTexts{box->windowTitle()};
-    for (const QAbstractButton* button : box->buttons()) {
-        boxTexts << button->text(); // Qt's own translation
-    }
-    expectTranslated(prompter.texts() + boxTexts);
 }
 
-TEST_P(InChinese, every_sign_and_element_in_the_window_and_on_the_printed_page) {
-    const char* const elements[] = {"Metal", "Water", "Wood", "Fire", "Earth"};
-    const char* const signs[] = {"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
-                                 "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
-    QTemporaryDir dir;
+TEST_P(InTranslation, every_sign_and_element_in_the_window_and_on_the_printed_page) {
     for (int i = 0; i < 12; ++i) {
-        engine::ReadingRecord record;
-        engine::ChineseZodiacDescription(record, elements[i % 5], signs[i]);
-        FakePrinterChooser printers;
-        frmPeachBlossomResult window(record, printers);
-        expectTranslated(textsOf(&window));
-
-        QPrinter printer(QPrinter::ScreenResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
-        printReading(printer, record);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {printer.outputFileName(), QStringLiteral("-")});
-        ASSERT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
-        // Some CJK fonts give a character the glyph of its Kangxi radical, and
-        // the page's text that radical; NFKC folds it back.
-        const QString page = QString::fromUtf8(pdftotext.readAllStandardOutput())
-                                 .normalized(QString::NormalizationForm_KC);
+        const QStringList texts = readingTexts(readingOf(kElements[i % 5], kSigns[i]));
         // A page drawn without a font for the script would hold no text at all.
-        EXPECT_TRUE(page.contains(look::windowCaption())) << page.toStdString();
-        expectTranslated({page});
+        EXPECT_TRUE(texts.back().contains(look::windowCaption())) << texts.back().toStdString();
+        expectTranslated(texts);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Chinese, InChinese, testing::Values("zh_CN", "zh_TW"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Languages, InTranslation,
+                         testing::Values(Language{"zh_CN", "三月", false},
+                                         Language{"zh_TW", "三月", false},
+                                         Language{"ko", "3월", false}, Language{"ja", "3月", false},
+                                         Language{"vi", "Tháng Ba", true, {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The picture file that `shown` draws: the stored picture it is nearest to,
+// compared inside the disc, where the animal is.
+std::string_view pictureDrawn(const QImage& shown) {
+    const auto inner = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_Grayscale8)
+            .scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .copy(20, 20, 60, 60);
+    };
+    const QImage drawn = inner(shown);
+    std::string_view nearest;
+    long best = std::numeric_limits<long>::max();
+    for (const SignPictureFile& picture : kSignPictureFiles) {
+        const QImage stored =
+            inner(QImage(QStringLiteral(":/signs/") +
+                         QString::fromLatin1(picture.file.data(), picture.file.size())));
+        long difference = 0;
+        for (int y = 0; y < stored.height(); ++y) {
+            for (int x = 0; x < stored.width(); ++x) {
+                difference +=
+                    std::abs(stored.pixelColor(x, y).value() - drawn.pixelColor(x, y).value());
+            }
+        }
+        if (difference < best) {
+            best = difference;
+            nearest = picture.file;
+        }
+    }
+    return nearest;
+}
+
+// The one picture on the printed page, as pdfimages gives it back.
+QImage printedPicture(const QString& pdf, const QTemporaryDir& dir) {
+    QProcess pdfimages;
+    const QString prefix = dir.filePath(QStringLiteral("picture"));
+    pdfimages.start(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, prefix});
+    EXPECT_TRUE(pdfimages.waitForFinished(30000)) << "pdfimages (poppler-utils) is needed";
+    return QImage(prefix + QStringLiteral("-000.png"));
+}
+
+struct Animal {
+    const char* language;
+    const char* sign;
+    int row;          // the result row that names the animal
+    const char* word; // as that row shows it, whatever the case
+    std::string_view picture;
+};
+
+void PrintTo(const Animal& animal, std::ostream* out) {
+    *out << animal.language << " " << animal.sign;
+}
+
+class TraditionsAnimal : public testing::TestWithParam<Animal> {};
+
+TEST_P(TraditionsAnimal, named_and_drawn_in_the_window_and_on_the_printed_page) {
+    const Animal& animal = GetParam();
+    languages::Translations translations{QLocale(QLatin1String(animal.language))};
+    ASSERT_EQ(translations.name(), QLatin1String(animal.language));
+    engine::ReadingRecord record = readingOf("Wood", animal.sign);
+    FakePrinterChooser printers;
+    frmPeachBlossomResult window(record, printers);
+    const QString word = QString::fromUtf8(animal.word);
+    EXPECT_TRUE(lblResult(window, animal.row)->text().contains(word, Qt::CaseInsensitive))
+        << lblResult(window, animal.row)->text().toStdString();
+    EXPECT_EQ(pictureDrawn(control<QLabel>(window, "picSign")->pixmap().toImage()), animal.picture);
+
+    QTemporaryDir dir;
+    const QString pdf = printed(record, dir);
+    EXPECT_TRUE(pdfText(pdf).simplified().contains(word, Qt::CaseInsensitive));
+    EXPECT_EQ(pictureDrawn(printedPicture(pdf, dir)), animal.picture);
+}
+
+// Row 0 is the sign, row 2 the Peach Blossom advice; the Tiger's advice names
+// the Rabbit's year, the Goat's the Rat's.
+INSTANTIATE_TEST_SUITE_P(Traditions, TraditionsAnimal,
+                         testing::Values(Animal{"vi", "Rabbit", 0, "Mèo", "cat.jpg"},
+                                         Animal{"vi", "Ox", 0, "Trâu", "water_buffalo.jpg"},
+                                         Animal{"vi", "Tiger", 2, "mèo", "03_tiger.jpg"},
+                                         Animal{"ja", "Pig", 0, "猪", "wild_boar.jpg"},
+                                         Animal{"ko", "Pig", 0, "돼지", "12_pig.jpg"},
+                                         Animal{"zh_CN", "Rabbit", 0, "兔", "04_rabbit.jpg"}),
+                         [](const auto& info) {
+                             return std::string(info.param.language) + "_" + info.param.sign;
+                         });
 
 } // namespace
