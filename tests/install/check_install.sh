@@ -14,6 +14,7 @@ version=${2:?expected version}
 cmake_cmd=${3:-cmake}
 cpack_cmd=${4:-cpack}
 
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 app_id=example.qyamoretchart.QYAmoretChart
 program=QYFreeAmoretChart
 package=qyamoretchart
@@ -105,6 +106,21 @@ if [[ -f $metainfo ]]; then
     grep -q "<release version=\"$version\"" "$metainfo" ||
         fail "metainfo has no release entry for version $version"
 fi
+
+# Each translation of the program names and describes it in the desktop
+# entry and the metainfo too, by the title the translation gives it.
+for ts in "$source_dir"/translations/qyamoretchart_*.ts; do
+    language=$(basename "$ts" .ts)
+    language=${language#qyamoretchart_}
+    title=$(sed -n '/<source>QY Amoret Chart<\/source>/{n;s/.*<translation>\(.*\)<\/translation>.*/\1/p}' \
+        "$ts" | head -1)
+    [[ -n $title ]] || fail "$ts does not translate the program's title"
+    grep -qxF "Name[$language]=$title" "$desktop" || fail "desktop entry lacks Name[$language]=$title"
+    grep -q "^Comment\[$language\]=." "$desktop" || fail "desktop entry lacks Comment[$language]"
+    grep -qF "<name xml:lang=\"$language\">$title</name>" "$metainfo" ||
+        fail "metainfo lacks the $language name $title"
+    grep -qF "<summary xml:lang=\"$language\">" "$metainfo" || fail "metainfo lacks a $language summary"
+done
 
 # A version bump needs its changelog entry, and the manual page names the
 # version it describes.
