@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Share your reading in our discussion forum. Click here to visit %1</source>
-        <translation>토론 포럼에서 풀이 결과를 나눠 보세요. 여기를 클릭해 %1에 방문하세요</translation>
+        <translation>토론 포럼에서 풀이 결과를 나눠 보세요. 여기를 클릭해 %1 사이트를 방문하세요</translation>
     </message>
 </context>
 <context>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>홍옥, 붉은 석류석</translation>
+        <translation>카벙클, 붉은 석류석</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Chrysolite</source>
-        <translation>귀감람석</translation>
+        <translation>감람석</translation>
     </message>
     <message>
         <source>Mid Spring</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Pink, Purple</source>
-        <translation>분홍·자주색</translation>
+        <translation>분홍색, 보라색</translation>
     </message>
     <message>
         <source>Emerald</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Peach, Apricot</source>
-        <translation>복숭아·살구색</translation>
+        <translation>복숭아색, 살구색</translation>
     </message>
     <message>
         <source>Pin Jasper</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>North (337.6 degrees to 22.5 degrees)</source>
-        <translation>북쪽(337.6도~22.5도)</translation>
+        <translation>북쪽(337.6~22.5도)</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rat here</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>곧게 뻗은 나무처럼 자신에 대한 믿음이 굳습니다. 품위 있고 의젓하여 애써 무언가를 좇지 않습니다. 계획적이고 체계적으로 일합니다. 함께 일하기를 좋아하고 성공의 열매를 기꺼이 나누며, 이기적이지 않습니다. 관심사가 넓고 다양합니다. 남에게 너무 기대는 경향이 있으니 감당할 수 있는 만큼만 책임을 맡는 것이 좋습니다. 지식과 경험은 세월이 흐를수록 더욱 빛을 발합니다.</translation>
+        <translation>곧게 뻗은 나무처럼 자신에 대한 믿음이 굳습니다. 품위 있고 의젓하여 애써 무언가를 좇지 않습니다. 계획적이고 체계적으로 일합니다. 함께 일하기를 좋아하고 성공의 열매를 기꺼이 나누며, 이기적이지 않습니다. 관심사가 넓고 다양합니다. 남에게 지나치게 기댈 때가 있습니다. 책임은 감당할 수 있는 만큼만 맡는 것이 좋습니다. 지식과 경험은 세월이 흐를수록 더욱 빛을 발합니다.</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
@@ -853,11 +853,11 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>클릭하여 %1 방문하기</translation>
+        <translation>여기를 클릭해 %1 사이트를 방문하세요</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>자세히 보려면 클릭하세요.</translation>
+        <translation>자세한 내용은 여기를 클릭하세요.</translation>
     </message>
     <message>
         <source>QY Amoret Chart icon</source>
@@ -904,11 +904,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>날짜나 월을 올바르게 입력하세요!</translation>
+        <translation>일 또는 월을 올바르게 입력하세요!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>날짜나 월을 올바르게 입력하세요!</translation>
+        <translation>일 또는 월을 올바르게 입력하세요!</translation>
     </message>
 </context>
 <context>
@@ -967,7 +967,7 @@
     </message>
     <message>
         <source>A %1 drawn in white on a purple disc</source>
-        <translation>보라색 원판에 흰색으로 그린 %1</translation>
+        <translation>보라색 원 안에 흰색으로 그린 %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include <QPagedPaintDevice>
 #include <QPushButton>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -66,6 +67,27 @@ QAction* addItem(QMenu* menu, const QString& text, const char* name) {
 
 void addSeparator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+// A wrapping value whose text needs more lines than its box has (a list of
+// names in Japanese katakana is longer than in English) takes them from the
+// free room below it, down to the next control under it or the frame's edge.
+void growIntoRoomBelow(QLabel* label) {
+    const int needed = label->heightForWidth(label->width());
+    if (needed <= label->height()) {
+        return;
+    }
+    const QWidget* frame = label->parentWidget();
+    const QRect box = label->geometry();
+    int limit = frame->contentsRect().bottom() + 1;
+    for (const QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = other->geometry();
+        if (other != label && g.top() >= box.bottom() && g.left() <= box.right() &&
+            g.right() >= box.left()) {
+            limit = std::min(limit, g.top());
+        }
+    }
+    label->resize(box.width(), std::max(box.height(), std::min(needed, limit - box.top())));
 }
 
 } // namespace
@@ -189,7 +211,9 @@ void frmPeachBlossomResult::load() {
                 arrival.append(label->accessibleName());
             }
         }
-        if (!row.wraps()) {
+        if (row.wraps()) {
+            growIntoRoomBelow(label);
+        } else {
             label->adjustSize();
         }
     }
