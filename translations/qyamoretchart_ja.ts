@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>本ソフトにあなたのサイト名を入れて、固定客とアクセスを増やしましょう。ここにサイト名 &amp; リンクを掲載できます。詳しくは「ヘルプ」をご覧ください。共同ブランドの詳細はここをクリック。</translation>
+        <translation>本ソフトにあなたのサイト名を入れて、固定客とアクセスを増やしましょう。ここにサイト名とリンクを掲載できます。詳しくは「ヘルプ」をご覧ください。共同ブランドの詳細はここをクリック。</translation>
     </message>
     <message>
         <source>Visit our online discussion forum at %1</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>カーバンクル、赤柘榴石</translation>
+        <translation>カーバンクル、ガーネット</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>White Onyx</source>
-        <translation>白オニキス</translation>
+        <translation>ホワイトオニキス</translation>
     </message>
     <message>
         <source>End of Winter</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Amethyst</source>
-        <translation>紫水晶</translation>
+        <translation>アメジスト</translation>
     </message>
     <message>
         <source>End of Spring</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>Mossagate</source>
-        <translation>苔瑪瑙</translation>
+        <translation>モスアゲート</translation>
     </message>
     <message>
         <source>Yin (Positive Energy)</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Yellow, Gold</source>
-        <translation>黄、金色</translation>
+        <translation>黄色、金色</translation>
     </message>
     <message>
         <source>Early Autumn</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Peach, Apricot</source>
-        <translation>桃色、杏色</translation>
+        <translation>ピーチ、杏色</translation>
     </message>
     <message>
         <source>Pin Jasper</source>
@@ -681,11 +681,11 @@
     </message>
     <message>
         <source>Pale Yellow</source>
-        <translation>淡い黄色</translation>
+        <translation>薄黄色</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation>ダイヤ</translation>
+        <translation>ダイヤモンド</translation>
     </message>
     <message>
         <source>End of Autumn</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>North (337.6 degrees to 22.5 degrees)</source>
-        <translation>北（337.6度～22.5度）</translation>
+        <translation>北（337.6～22.5度）</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rat here</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>木の気を持つあなたは、自分に確かな自信を持つ人です。堂々とした風格があり、むやみに物事を追い求めません。几帳面で、何事も順序立てて進めます。チームワークを好み、成功の実りを喜んで人と分かち合う、利己心とは無縁の人です。興味の幅も広く多彩でしょう。人に頼りすぎる傾向があるので、責任は手に負える範囲で引き受けましょう。知識と経験は、年を重ねるほど生きてきます。</translation>
+        <translation>木の気を持つあなたは、自分に確かな自信を持つ人です。堂々とした風格があり、むやみに物事を追い求めません。几帳面で、何事も順序立てて進めます。チームワークを好み、成功の実りを喜んで人と分かち合う、利己心とは無縁の人です。興味の幅も広く多彩でしょう。人に頼りすぎる面もあります。責任は手に負える範囲で引き受けましょう。知識と経験は、年を重ねるほど活きてきます。</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
@@ -834,7 +834,7 @@
     <name>UpdateNotice</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>このソフトウェアの更新版があるかもしれません。<byte value="xd"/>更新を確認しますか？</translation>
+        <translation>本ソフトの更新版があるかもしれません。<byte value="xd"/>更新を確認しますか？</translation>
     </message>
 </context>
 <context>
@@ -896,7 +896,7 @@
     </message>
     <message>
         <source>&amp;Get My Peach Blossom Reading</source>
-        <translation>私の桃花占いを見る(&amp;G)</translation>
+        <translation>桃花占いを見る(&amp;G)</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -904,11 +904,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>正しい日付か月を入力してください！</translation>
+        <translation>正しい日または月を入力してください！</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>正しい日付か月を入力してください！</translation>
+        <translation>正しい日または月を入力してください！</translation>
     </message>
 </context>
 <context>

@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Đồng thương hiệu phần mềm cho trang web của bạn, tăng khách quen và lượt truy cập. Đặt tên và liên kết trang web tại đây. Xem “Trợ giúp” để biết chi tiết. Nhấn vào đây để biết thêm.</translation>
+        <translation>Gắn đồng thương hiệu phần mềm với trang web của bạn, tăng khách quen và lượt truy cập. Đặt tên và liên kết tại đây. Xem “Trợ giúp” để biết chi tiết. Nhấn vào đây để biết thêm.</translation>
     </message>
     <message>
         <source>Visit our online discussion forum at %1</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>Ngọc đỏ, Hồng lựu đỏ</translation>
+        <translation>Ngọc đỏ, Ngọc hồng lựu</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Yang (Negative)</source>
-        <translation>Dương (Tiêu cực)</translation>
+        <translation>Dương (tiêu cực)</translation>
     </message>
     <message>
         <source>Early Spring</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Pale Green</source>
-        <translation>Lục nhạt</translation>
+        <translation>Xanh lục nhạt</translation>
     </message>
     <message>
         <source>Chrysolite</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Yin (Positive Energy)</source>
-        <translation>Âm (Năng lượng tích cực)</translation>
+        <translation>Âm (năng lượng tích cực)</translation>
     </message>
     <message>
         <source>Early Summer</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Yin (Positive)</source>
-        <translation>Âm (Tích cực)</translation>
+        <translation>Âm (tích cực)</translation>
     </message>
     <message>
         <source>End of Summer</source>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>Pin Jasper</source>
-        <translation>Bích ngọc</translation>
+        <translation>Đá jasper</translation>
     </message>
     <message>
         <source>Mid Autumn</source>
@@ -741,19 +741,19 @@
     </message>
     <message>
         <source>You are very focused and confident. Obstacles never frighten you or slow you down. You are self-reliant and dislike interference. You may be stubborn, headstrong and impulsive, but your inner strength is great. You enjoy the good things in life. You may expect as much from others as you do from yourself.</source>
-        <translation>Người mệnh Kim như bạn rất tập trung và tự tin, trở ngại không làm bạn sợ hãi hay chùn bước. Bạn tự lập, không ưa ai can thiệp. Tính bạn có thể cứng đầu, bướng bỉnh, bốc đồng, nhưng nội lực rất mạnh. Bạn biết hưởng thụ những điều tốt đẹp trong đời, và thường đòi hỏi ở người khác nhiều như ở chính mình.</translation>
+        <translation>Người mệnh Kim như bạn rất tập trung và tự tin, trở ngại không làm bạn sợ hãi hay chùn bước. Bạn tự lập, không ưa ai can thiệp. Tính bạn có thể cứng đầu, bướng bỉnh, bốc đồng, nhưng nội lực rất mạnh. Bạn biết hưởng thụ những điều tốt đẹp trong đời, và có thể đòi hỏi ở người khác nhiều như ở chính mình.</translation>
     </message>
     <message>
         <source>You have the fluidity of water and solve issues with your silent charm. You persuade others subtly, never by force. Your manner is always diplomatic. People trust you completely. Your intuition lets you read what others think. You communicate well and influence people with ease. You organize things well, but you may be inconsistent.</source>
-        <translation>Người mệnh Thủy như bạn uyển chuyển như nước, hóa giải mọi chuyện bằng sức hút thầm lặng. Bạn thuyết phục người khác khéo léo, không bao giờ ép buộc. Cách cư xử của bạn luôn tế nhị nên ai cũng hết lòng tin cậy. Trực giác giúp bạn đọc được suy nghĩ của người khác. Bạn giỏi giao tiếp và dễ tạo ảnh hưởng. Bạn sắp xếp mọi việc chu đáo, nhưng đôi khi thiếu nhất quán.</translation>
+        <translation>Người mệnh Thủy như bạn uyển chuyển như nước, hóa giải mọi chuyện bằng sức hút thầm lặng. Bạn thuyết phục người khác khéo léo, không bao giờ ép buộc. Cách cư xử của bạn luôn tế nhị nên ai cũng hết lòng tin cậy bạn. Trực giác giúp bạn đọc được suy nghĩ của người khác. Bạn giỏi giao tiếp và dễ tạo ảnh hưởng. Bạn sắp xếp mọi việc chu đáo, nhưng đôi khi thiếu nhất quán.</translation>
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>Người mệnh Mộc như bạn rất tin vào bản thân. Bạn có phong thái đường hoàng, không bon chen chạy theo danh lợi. Bạn làm việc ngăn nắp, có phương pháp. Bạn thích làm việc nhóm và vui vẻ chia sẻ thành quả với mọi người, không hề ích kỷ. Bạn quan tâm đến nhiều lĩnh vực khác nhau. Đôi khi bạn dựa dẫm quá nhiều vào người khác; chỉ nên nhận phần trách nhiệm vừa sức mình. Kiến thức và kinh nghiệm của bạn càng theo năm tháng càng thêm hữu ích.</translation>
+        <translation>Người mệnh Mộc như bạn rất tin vào bản thân. Bạn có phong thái đường hoàng, không bon chen chạy theo danh lợi. Bạn làm việc ngăn nắp, có phương pháp. Bạn thích làm việc nhóm và vui vẻ chia sẻ thành quả với mọi người, không hề ích kỷ. Bạn quan tâm đến nhiều lĩnh vực khác nhau. Đôi khi bạn dựa dẫm quá nhiều vào người khác; chỉ nên nhận phần trách nhiệm vừa sức mình. Kiến thức và kinh nghiệm của bạn ngày càng hữu ích theo năm tháng.</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
-        <translation>Người mệnh Hỏa như bạn vốn tính bốc đồng và thật sự cuốn hút. Là người dẫn dắt, truyền lửa, bạn dễ dàng thu hút mọi người. Bạn giữ vững lý tưởng, không ai lay chuyển được. Bạn tin chắc vào quyết định của mình. Bạn xông xáo, thích khai phá vùng đất mới, như sinh ra là để đón thử thách. Đôi lúc bạn khá độc đoán, và cũng rất giàu hoài bão.</translation>
+        <translation>Người mệnh Hỏa như bạn vốn tính bốc đồng và thật sự cuốn hút. Là người dẫn dắt, truyền lửa, bạn dễ dàng thu hút mọi người. Bạn giữ vững lý tưởng, không ai lay chuyển được. Bạn tin chắc vào quyết định của mình. Bạn xông xáo, thích khai phá vùng đất mới, như sinh ra là để đón thử thách. Đôi lúc bạn khá độc đoán. Bạn cũng là người rất giàu hoài bão.</translation>
     </message>
     <message>
         <source>You are more logical than emotional in nature. Your quiet, dignified presence earns the respect of others. You are prudent and always stay in control. The unfamiliar can make you uneasy. You are particular about details and serious about life. You are a good organizer and planner. You are disciplined and conservative.</source>
@@ -827,7 +827,7 @@
     <name>StartUp</name>
     <message>
         <source>Application is already running</source>
-        <translation>Ứng dụng hiện đang chạy</translation>
+        <translation>Ứng dụng đã được mở rồi</translation>
     </message>
 </context>
 <context>
@@ -841,7 +841,7 @@
     <name>frmAbout</name>
     <message>
         <source>QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance direction. This software gives you advice based on your romance direction. All rights to this software are held by the makers of QY Amoret Chart.</source>
-        <translation>QY Lá Số Đào Hoa, hay Kinh Dịch, là phương pháp Trung Hoa để tìm và kích hoạt hướng tình duyên. Phần mềm này cho bạn lời khuyên dựa trên hướng tình duyên đó. Mọi quyền đối với phần mềm thuộc về nhà sản xuất QY Lá Số Đào Hoa.</translation>
+        <translation>QY Lá Số Đào Hoa, hay Kinh Dịch, là phương pháp Trung Hoa để tìm và kích hoạt hướng tình duyên. Phần mềm này cho bạn lời khuyên dựa trên hướng tình duyên đó. Mọi quyền đối với phần mềm thuộc về nhà phát triển QY Lá Số Đào Hoa.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -853,11 +853,11 @@
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Nhấn để truy cập %1</translation>
+        <translation>Nhấn vào đây để truy cập %1</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Nhấn để xem chi tiết.</translation>
+        <translation>Nhấn vào đây để xem chi tiết.</translation>
     </message>
     <message>
         <source>QY Amoret Chart icon</source>

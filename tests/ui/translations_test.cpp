@@ -207,7 +207,7 @@ struct Language {
     const char* march; // the month list's third entry
     bool latinLetters; // the language writes with them, so words are checked, not letters
     // Words of the language that English spells the same way, or that it
-    // takes as they are ("OK" in Japanese).
+    // takes as they are ("OK" in Japanese, two gems' names in Vietnamese).
     QStringList itsOwnWords = {};
 };
 
@@ -286,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, InTranslation,
     testing::Values(Language{"zh_CN", "三月", false}, Language{"zh_TW", "三月", false},
                     Language{"ko", "3월", false}, Language{"ja", "3月", false, {"OK"}},
-                    Language{"vi", "Tháng 3", true, {"an", "can", "in", "may"}}),
+                    Language{"vi", "Tháng 3", true, {"an", "beryl", "can", "in", "jasper", "may"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The picture file that `shown` draws: the stored picture it is nearest to,
