@@ -69,9 +69,8 @@ void addSeparator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
-// A wrapping value whose text needs more lines than its box has (a list of
-// names in Japanese katakana is longer than in English) takes them from the
-// free room below it, down to the next control under it or the frame's edge.
+// Gives a wrapping label the lines its text needs beyond its box, from the
+// free room below it: down to the next control under it or the frame's edge.
 void growIntoRoomBelow(QLabel* label) {
     const int needed = label->heightForWidth(label->width());
     if (needed <= label->height()) {
@@ -211,10 +210,14 @@ void frmPeachBlossomResult::load() {
                 arrival.append(label->accessibleName());
             }
         }
-        if (row.wraps()) {
-            growIntoRoomBelow(label);
-        } else {
+        if (!row.wraps()) {
             label->adjustSize();
+        } else if (row.field == &engine::ReadingRecord::FamousPeople) {
+            // The names keep the design's box wherever they fit it. Where a
+            // translation's names need more lines (Japanese katakana for
+            // eight names), the list takes them from the frame's empty foot
+            // below it rather than lose names; the paragraph has no such room.
+            growIntoRoomBelow(label);
         }
     }
     // The hidden Print button holds the focus as the window opens, so a
