@@ -12,6 +12,7 @@
 #include "links.h"
 #include "lunar_year_table.h"
 #include "prompter.h"
+#include "qt_texts.h"
 #include "reading_print.h"
 #include "reading_texts.h"
 #include "sign_pictures.h"
@@ -143,6 +144,10 @@ QStringList mainWindowTexts() {
     texts << box->windowTitle();
     for (const QAbstractButton* button : box->buttons()) {
         texts << button->text();
+    }
+    // Qt's own texts, whichever theme's buttons the desktop shows.
+    for (const QtText& qt : kQtTexts) {
+        texts << QCoreApplication::translate(qt.context, qt.source);
     }
     const std::unique_ptr<QMenu> menu(
         control<QLineEdit>(window, "txtName")->createStandardContextMenu());
