@@ -282,7 +282,12 @@ TEST_P(InTranslation, every_sign_and_element_in_the_window_and_on_the_printed_pa
     for (int i = 0; i < 12; ++i) {
         const QStringList texts = readingTexts(readingOf(kElements[i % 5], kSigns[i]));
         // A page drawn without a font for the script would hold no text at all.
-        EXPECT_TRUE(texts.back().contains(look::windowCaption())) << texts.back().toStdString();
+        // pdftotext puts a blank where the drawing font changes, as it may
+        // within a title whose characters come from two CJK fonts.
+        const QRegularExpression blanks(QStringLiteral("\\s"));
+        EXPECT_TRUE(
+            QString(texts.back()).remove(blanks).contains(look::windowCaption().remove(blanks)))
+            << texts.back().toStdString();
         expectTranslated(texts);
     }
 }
