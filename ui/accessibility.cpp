@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -288,9 +289,11 @@ QString sentences(const QStringList& lines) {
         if (sentence.isEmpty()) {
             continue;
         }
-        // A Chinese line ends with a Chinese full stop.
+        // Each sentence ends with the full stop of the language the windows
+        // speak, whatever script its last word is written in.
         if (!QStringLiteral(".!?\u3002\uff01\uff1f").contains(sentence.back())) {
-            sentence += sentence.back().script() == QChar::Script_Han ? u'\u3002' : u'.';
+            sentence += QCoreApplication::translate(
+                "accessibility", ".", "The full stop that ends a sentence read aloud");
         }
         said.append(sentence);
     }

@@ -205,7 +205,8 @@ void frmPeachBlossomResult::load() {
         label->setText(value);
         if (row.caption) {
             // Read out with its caption, which sits in another label on screen.
-            label->setAccessibleName(tr("%1: %2").arg(captionText(row), value));
+            label->setAccessibleName(
+                tr("%1: %2").arg(captionText(row), reading_texts::spoken(value)));
             if (!besidePicture(row)) {
                 arrival.append(label->accessibleName());
             }

@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-
-#include <algorithm>
+#include <QTextBoundaryFinder>
 
 namespace reading_texts {
 
@@ -11,22 +10,24 @@ namespace {
 
 // The engine joins the names with a comma and a blank.
 const QString kEngineSeparator = QStringLiteral(", ");
+const QChar kWordJoiner(0x2060);
 
-// A name in Chinese characters stays whole on its line: a wrapped list breaks
-// between names, as a list of Latin names breaks at blanks, never inside a
-// name. Word joiners between its characters forbid the breaks Chinese text
-// otherwise allows anywhere.
+// A famous person's name stays whole on its line, in every script: the
+// places the line breaker would break inside it are taken away, but for the
+// blanks of a name written with them. A wrapped list then breaks between
+// names, or at a blank, never inside a name, whether the script breaks at
+// blanks (Latin, Hangul) or almost anywhere (Han, kana). Word joiners hold
+// the pieces together; the text reads the same.
 QString keptWhole(const QString& name) {
-    if (std::none_of(name.begin(), name.end(),
-                     [](QChar c) { return c.script() == QChar::Script_Han; })) {
-        return name;
-    }
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, name);
     QString joined;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (i > 0) {
-            joined += QChar(0x2060); // WORD JOINER
+    qsizetype from = 0;
+    for (qsizetype to = breaks.toNextBoundary(); to > 0; to = breaks.toNextBoundary()) {
+        joined += QStringView(name).mid(from, to - from);
+        if (to < name.size() && !name.at(to - 1).isSpace()) {
+            joined += kWordJoiner;
         }
-        joined += name.at(i);
+        from = to;
     }
     return joined;
 }
@@ -53,6 +54,10 @@ QString shown(const engine::ReadingRecord& record, std::string engine::ReadingRe
     }
     return names.join(QCoreApplication::translate("FamousPeople", ", ",
                                                   "Between two names of the famous people's list"));
+}
+
+QString spoken(QString shownText) {
+    return shownText.remove(kWordJoiner);
 }
 
 } // namespace reading_texts

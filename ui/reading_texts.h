@@ -16,6 +16,10 @@ namespace reading_texts {
 // list name by name, joined as the language joins a list.
 QString shown(const engine::ReadingRecord& record, std::string engine::ReadingRecord::*field);
 
+// A shown text as a screen reader is given it: without the marks that only
+// steer where its lines break.
+QString spoken(QString shownText);
+
 // One engine text (a sign, an element, a month name) in the user's language.
 QString translated(std::string_view engineText);
 

@@ -8,6 +8,7 @@
 #include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
+#include "languages.h"
 #include "link_label.h"
 #include "prompter.h"
 #include "reading_computation.h"
@@ -178,21 +179,35 @@ TEST(MainWindowSpeech, the_banner_behind_is_not_in_the_tree_whichever_lies_in_fr
     }
 }
 
+// Each line is a sentence that ends with the full stop of the language the
+// program speaks, whatever script the line's last word is in: Japanese ends
+// its sentences with 。 even after kana, Korean with a period after Hangul.
 TEST(MessageBoxSpeech, lines_on_screen_reach_assistive_technology_as_sentences) {
-    const std::pair<QString, QString> cases[] = {
-        {QStringLiteral("There maybe an update to this software available\rDo you want to check "
-                        "for an update?"),
-         QStringLiteral("There maybe an update to this software available. Do you want to check "
-                        "for an update?")},
-        {QString::fromUtf8("\u672c\u8f6f\u4ef6\u53ef\u80fd\u6709\u66f4\u65b0\r\u662f\u5426"
-                           "\u68c0\u67e5\u66f4\u65b0\uff1f"),
-         QString::fromUtf8("\u672c\u8f6f\u4ef6\u53ef\u80fd\u6709\u66f4\u65b0\u3002 \u662f"
-                           "\u5426\u68c0\u67e5\u66f4\u65b0\uff1f")}};
-    for (const auto& [shown, said] : cases) {
+    const struct {
+        const char* language;
+        const char* shown;
+        const char* said;
+    } cases[] = {
+        {"en",
+         "There maybe an update to this software available\rDo you want to check for an update?",
+         "There maybe an update to this software available. Do you want to check for an update?"},
+        {"zh_CN",
+         "\u672c\u8f6f\u4ef6\u53ef\u80fd\u6709\u66f4\u65b0\r\u662f\u5426\u68c0\u67e5\u66f4\u65b0"
+         "\uff1f",
+         "\u672c\u8f6f\u4ef6\u53ef\u80fd\u6709\u66f4\u65b0\u3002 "
+         "\u662f\u5426\u68c0\u67e5\u66f4\u65b0\uff1f"},
+        {"ja", "\u98fe\u308a\u307e\u3057\u3087\u3046\r\u4e94\u884c\uff1a\u6728",
+         "\u98fe\u308a\u307e\u3057\u3087\u3046\u3002 \u4e94\u884c\uff1a\u6728\u3002"},
+        {"ko", "\ub450\uc138\uc694\r\uc624\ud589: \u6728",
+         "\ub450\uc138\uc694. \uc624\ud589: \u6728."},
+    };
+    for (const auto& c : cases) {
+        const languages::Translations speaking{QLocale(QLatin1String(c.language))};
+        const QString shown = QString::fromUtf8(c.shown);
         const auto box = makeMessageBox(shown, true);
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), shown) << "the screen keeps its line break";
-        EXPECT_EQ(face(label)->text(QAccessible::Name), said);
+        EXPECT_EQ(face(label)->text(QAccessible::Name), QString::fromUtf8(c.said)) << c.language;
     }
 }

@@ -12,6 +12,7 @@
 #include "layout_scale.h"
 #include "link_label.h"
 #include "reading_texts.h"
+#include "result_rows.h"
 #include "sign_profiles.h"
 
 #include <QComboBox>
@@ -23,9 +24,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -141,6 +145,41 @@ void expectEverythingFits(QWidget* window) {
     expectNoOverlap(window->findChild<QWidget*>(QStringLiteral("client")));
 }
 
+// The famous people's list breaks its lines between names or at a blank
+// inside a name written with blanks, never inside a name: wherever the line
+// breaker may break, and where the label's width and a narrower one break.
+void expectNamesKeptWhole(const QLabel* list) {
+    const QString text = list->text();
+    const QString separator =
+        QCoreApplication::translate("FamousPeople", ", ",
+                                    "Between two names of the famous people's list")
+            .trimmed();
+    const auto betweenNames = [&](qsizetype at) {
+        return at == 0 || at == text.size() || text.at(at - 1).isSpace() ||
+               QStringView(text).left(at).endsWith(separator);
+    };
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype at = breaks.toNextBoundary(); at > 0; at = breaks.toNextBoundary()) {
+        EXPECT_TRUE(betweenNames(at)) << "may break inside a name: " << text.left(at).toStdString()
+                                      << " / " << text.mid(at).toStdString();
+    }
+    for (const int width : {list->contentsRect().width(), list->contentsRect().width() * 2 / 3}) {
+        QTextLayout layout(text, list->font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            EXPECT_TRUE(betweenNames(line.textStart()))
+                << "breaks inside a name at " << width
+                << " px: " << text.left(line.textStart()).toStdString() << " / "
+                << text.mid(line.textStart()).toStdString();
+        }
+        layout.endLayout();
+    }
+}
+
 class WindowFit : public testing::Test {
 protected:
     void SetUp() override {
@@ -174,6 +213,10 @@ TEST_F(WindowFit, main_window) {
 // names takes depends on where its lines break, not only on its length.
 TEST_F(WindowFit, result_window_with_each_signs_reading) {
     const std::string element = longestParagraphElement();
+    const auto famous = std::find_if(kResultRows.begin(), kResultRows.end(), [](const auto& row) {
+        return row.field == &engine::ReadingRecord::FamousPeople;
+    });
+    const int famousPeopleRow = static_cast<int>(famous - kResultRows.begin());
     for (const char* sign : {"Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Goat",
                              "Monkey", "Rooster", "Dog", "Pig"}) {
         SCOPED_TRACE(sign);
@@ -182,6 +225,7 @@ TEST_F(WindowFit, result_window_with_each_signs_reading) {
         FakePrinterChooser printers;
         frmPeachBlossomResult window(record, printers);
         expectEverythingFits(&window);
+        expectNamesKeptWhole(lblResult(window, famousPeopleRow));
         // The picture grows with the layout, so it keeps its place beside the rows.
         EXPECT_EQ(control<QLabel>(window, "picSign")->pixmap().deviceIndependentSize().toSize(),
                   control<QLabel>(window, "picSign")->size());
