@@ -481,11 +481,11 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>カーバンクル、ガーネット</translation>
+        <translation>アルマンディン、ガーネット</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
-        <translation>陰（プラス）</translation>
+        <translation>陰</translation>
     </message>
     <message>
         <source>Winter</source>
@@ -529,11 +529,11 @@
     </message>
     <message>
         <source>Yang (Negative)</source>
-        <translation>陽（マイナス）</translation>
+        <translation>陽</translation>
     </message>
     <message>
         <source>Early Spring</source>
-        <translation>初春</translation>
+        <translation>早春</translation>
     </message>
     <message>
         <source>Goat, Pig</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Yin (Positive Energy)</source>
-        <translation>陰（プラスの気）</translation>
+        <translation>陰</translation>
     </message>
     <message>
         <source>Early Summer</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Yin (Positive)</source>
-        <translation>陰（プラス）</translation>
+        <translation>陰</translation>
     </message>
     <message>
         <source>End of Summer</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Peach, Apricot</source>
-        <translation>ピーチ、杏色</translation>
+        <translation>ピーチ、アプリコット</translation>
     </message>
     <message>
         <source>Pin Jasper</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>Pale Yellow</source>
-        <translation>薄黄色</translation>
+        <translation>淡黄色</translation>
     </message>
     <message>
         <source>Diamond</source>
@@ -838,10 +838,18 @@
     </message>
 </context>
 <context>
+    <name>accessibility</name>
+    <message>
+        <source>.</source>
+        <comment>The full stop that ends a sentence read aloud</comment>
+        <translation>。</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance direction. This software gives you advice based on your romance direction. All rights to this software are held by the makers of QY Amoret Chart.</source>
-        <translation>QY 桃花命盤（易経）は、あなたの恋愛の方位を見つけ、その力を引き出す中国伝統の方法です。本ソフトは、あなたの恋愛の方位に基づいてアドバイスをお届けします。本ソフトに関する一切の権利は QY 桃花命盤の制作者が保有しています。</translation>
+        <translation>QY 桃花命盤は易経に基づき、あなたの恋愛の方位を見つけてその力を引き出す中国伝統の方法です。本ソフトは、あなたの恋愛の方位に基づいてアドバイスをお届けします。本ソフトに関する一切の権利は QY 桃花命盤の制作者が保有しています。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>

@@ -481,11 +481,11 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>카벙클, 붉은 석류석</translation>
+        <translation>철반석류석, 붉은 석류석</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
-        <translation>음(긍정)</translation>
+        <translation>음</translation>
     </message>
     <message>
         <source>Winter</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Yang (Negative)</source>
-        <translation>양(부정)</translation>
+        <translation>양</translation>
     </message>
     <message>
         <source>Early Spring</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Mid Spring</source>
-        <translation>한봄</translation>
+        <translation>완연한 봄</translation>
     </message>
     <message>
         <source>Mars</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Yin (Positive Energy)</source>
-        <translation>음(긍정 에너지)</translation>
+        <translation>음</translation>
     </message>
     <message>
         <source>Early Summer</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Yin (Positive)</source>
-        <translation>음(긍정)</translation>
+        <translation>음</translation>
     </message>
     <message>
         <source>End of Summer</source>
@@ -673,7 +673,7 @@
     </message>
     <message>
         <source>Mid Autumn</source>
-        <translation>한가을</translation>
+        <translation>완연한 가을</translation>
     </message>
     <message>
         <source>Tiger, Horse</source>
@@ -835,6 +835,14 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>이 소프트웨어의 업데이트가 있을 수 있습니다<byte value="xd"/>업데이트를 확인하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>.</source>
+        <comment>The full stop that ends a sentence read aloud</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>

@@ -481,11 +481,11 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>Ngọc đỏ, Ngọc hồng lựu</translation>
+        <translation>Đá almandin, Ngọc hồng lựu</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
-        <translation>Âm (tích cực)</translation>
+        <translation>Âm</translation>
     </message>
     <message>
         <source>Winter</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Yang (Negative)</source>
-        <translation>Dương (tiêu cực)</translation>
+        <translation>Dương</translation>
     </message>
     <message>
         <source>Early Spring</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Yin (Positive Energy)</source>
-        <translation>Âm (năng lượng tích cực)</translation>
+        <translation>Âm</translation>
     </message>
     <message>
         <source>Early Summer</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Yin (Positive)</source>
-        <translation>Âm (tích cực)</translation>
+        <translation>Âm</translation>
     </message>
     <message>
         <source>End of Summer</source>
@@ -741,23 +741,23 @@
     </message>
     <message>
         <source>You are very focused and confident. Obstacles never frighten you or slow you down. You are self-reliant and dislike interference. You may be stubborn, headstrong and impulsive, but your inner strength is great. You enjoy the good things in life. You may expect as much from others as you do from yourself.</source>
-        <translation>Người mệnh Kim như bạn rất tập trung và tự tin, trở ngại không làm bạn sợ hãi hay chùn bước. Bạn tự lập, không ưa ai can thiệp. Tính bạn có thể cứng đầu, bướng bỉnh, bốc đồng, nhưng nội lực rất mạnh. Bạn biết hưởng thụ những điều tốt đẹp trong đời, và có thể đòi hỏi ở người khác nhiều như ở chính mình.</translation>
+        <translation>Can năm sinh thuộc Kim nên bạn rất tập trung và tự tin, trở ngại không làm bạn sợ hãi hay chùn bước. Bạn tự lập, không ưa ai can thiệp. Bạn có thể cứng đầu, bướng bỉnh, bốc đồng, nhưng nội lực rất mạnh. Bạn biết hưởng thụ điều tốt đẹp trong đời, và có thể đòi hỏi ở người khác nhiều như ở chính mình.</translation>
     </message>
     <message>
         <source>You have the fluidity of water and solve issues with your silent charm. You persuade others subtly, never by force. Your manner is always diplomatic. People trust you completely. Your intuition lets you read what others think. You communicate well and influence people with ease. You organize things well, but you may be inconsistent.</source>
-        <translation>Người mệnh Thủy như bạn uyển chuyển như nước, hóa giải mọi chuyện bằng sức hút thầm lặng. Bạn thuyết phục người khác khéo léo, không bao giờ ép buộc. Cách cư xử của bạn luôn tế nhị nên ai cũng hết lòng tin cậy bạn. Trực giác giúp bạn đọc được suy nghĩ của người khác. Bạn giỏi giao tiếp và dễ tạo ảnh hưởng. Bạn sắp xếp mọi việc chu đáo, nhưng đôi khi thiếu nhất quán.</translation>
+        <translation>Can năm sinh thuộc Thủy nên bạn uyển chuyển như nước, hóa giải mọi chuyện bằng sức hút thầm lặng. Bạn thuyết phục người khác khéo léo, không bao giờ ép buộc. Bạn luôn cư xử tế nhị, được mọi người hết lòng tin cậy. Trực giác giúp bạn đọc được suy nghĩ của người khác. Bạn giỏi giao tiếp và dễ tạo ảnh hưởng. Bạn sắp xếp mọi việc chu đáo, nhưng đôi khi thiếu nhất quán.</translation>
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>Người mệnh Mộc như bạn rất tin vào bản thân. Bạn có phong thái đường hoàng, không bon chen chạy theo danh lợi. Bạn làm việc ngăn nắp, có phương pháp. Bạn thích làm việc nhóm và vui vẻ chia sẻ thành quả với mọi người, không hề ích kỷ. Bạn quan tâm đến nhiều lĩnh vực khác nhau. Đôi khi bạn dựa dẫm quá nhiều vào người khác; chỉ nên nhận phần trách nhiệm vừa sức mình. Kiến thức và kinh nghiệm của bạn ngày càng hữu ích theo năm tháng.</translation>
+        <translation>Can năm sinh thuộc Mộc nên bạn rất tin vào bản thân. Bạn có phong thái đường hoàng, không bon chen chạy theo danh lợi. Bạn làm việc ngăn nắp, có phương pháp. Bạn thích làm việc nhóm và vui vẻ chia sẻ thành quả với mọi người, không hề ích kỷ. Bạn có sở thích rộng và đa dạng. Đôi khi bạn dựa dẫm quá nhiều vào người khác; chỉ nên nhận phần trách nhiệm vừa sức mình. Kiến thức và kinh nghiệm của bạn ngày càng hữu ích theo năm tháng.</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
-        <translation>Người mệnh Hỏa như bạn vốn tính bốc đồng và thật sự cuốn hút. Là người dẫn dắt, truyền lửa, bạn dễ dàng thu hút mọi người. Bạn giữ vững lý tưởng, không ai lay chuyển được. Bạn tin chắc vào quyết định của mình. Bạn xông xáo, thích khai phá vùng đất mới, như sinh ra là để đón thử thách. Đôi lúc bạn khá độc đoán. Bạn cũng là người rất giàu hoài bão.</translation>
+        <translation>Can năm sinh thuộc Hỏa nên bạn có tính bốc đồng và thật sự cuốn hút. Là người dẫn dắt, truyền lửa, bạn dễ dàng thu hút mọi người. Bạn giữ vững lý tưởng, không ai lay chuyển được. Bạn tin chắc vào quyết định của mình. Bạn xông xáo, thích khai phá vùng đất mới, như sinh ra là để đón thử thách. Đôi lúc bạn khá độc đoán. Bạn cũng rất giàu hoài bão.</translation>
     </message>
     <message>
         <source>You are more logical than emotional in nature. Your quiet, dignified presence earns the respect of others. You are prudent and always stay in control. The unfamiliar can make you uneasy. You are particular about details and serious about life. You are a good organizer and planner. You are disciplined and conservative.</source>
-        <translation>Người mệnh Thổ như bạn thiên về lý trí hơn cảm xúc. Phong thái điềm đạm, đường hoàng giúp bạn được mọi người kính trọng. Bạn cẩn trọng và luôn làm chủ tình thế. Điều xa lạ dễ khiến bạn bất an. Bạn chú ý từng chi tiết và sống nghiêm túc. Bạn giỏi tổ chức, lên kế hoạch, có kỷ luật và thiên về bảo thủ.</translation>
+        <translation>Can năm sinh thuộc Thổ nên bạn thiên về lý trí hơn cảm xúc. Phong thái điềm đạm, đường hoàng giúp bạn được mọi người kính trọng. Bạn cẩn trọng và luôn làm chủ tình thế. Điều xa lạ dễ khiến bạn bất an. Bạn chú ý chi tiết và sống nghiêm túc. Bạn giỏi tổ chức, lên kế hoạch, có kỷ luật và khá bảo thủ.</translation>
     </message>
 </context>
 <context>
@@ -838,10 +838,18 @@
     </message>
 </context>
 <context>
+    <name>accessibility</name>
+    <message>
+        <source>.</source>
+        <comment>The full stop that ends a sentence read aloud</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>QY Amoret Chart or Yi Jing is a Chinese method of finding and activating your romance direction. This software gives you advice based on your romance direction. All rights to this software are held by the makers of QY Amoret Chart.</source>
-        <translation>QY Lá Số Đào Hoa, hay Kinh Dịch, là phương pháp Trung Hoa để tìm và kích hoạt hướng tình duyên. Phần mềm này cho bạn lời khuyên dựa trên hướng tình duyên đó. Mọi quyền đối với phần mềm thuộc về nhà phát triển QY Lá Số Đào Hoa.</translation>
+        <translation>QY Lá Số Đào Hoa là phương pháp Trung Hoa dựa trên Kinh Dịch để tìm và kích hoạt hướng tình duyên. Phần mềm này cho bạn lời khuyên dựa trên hướng tình duyên đó. Mọi quyền đối với phần mềm thuộc về nhà phát triển QY Lá Số Đào Hoa.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>

@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Lady Gaga</source>
-        <translation>Lady Gaga</translation>
+        <translation>嘎嘎小姐</translation>
     </message>
     <message>
         <source>Usain Bolt</source>
@@ -469,35 +469,35 @@
     </message>
     <message>
         <source>West (247.6 - 292.5 degrees)</source>
-        <translation>西方（247.6 - 292.5 度）</translation>
+        <translation>西方（247.6 至 292.5 度）</translation>
     </message>
     <message>
         <source>South (157.6 - 202.5 degrees)</source>
-        <translation>南方（157.6 - 202.5 度）</translation>
+        <translation>南方（157.6 至 202.5 度）</translation>
     </message>
     <message>
         <source>East (67.6 - 112.5 degrees)</source>
-        <translation>东方（67.6 - 112.5 度）</translation>
+        <translation>东方（67.6 至 112.5 度）</translation>
     </message>
     <message>
         <source>North (337.6 degrees to 22.5 degrees)</source>
-        <translation>北方（337.6 度至 22.5 度）</translation>
+        <translation>北方（337.6 至 22.5 度）</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rooster here</source>
-        <translation>在此方位摆放鸡的雕像或画像</translation>
+        <translation>在此方位摆放公鸡摆件或图画</translation>
     </message>
     <message>
         <source>Place statue or picture of a horse here</source>
-        <translation>在此方位摆放马的雕像或画像</translation>
+        <translation>在此方位摆放马摆件或图画</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rabbit here</source>
-        <translation>在此方位摆放兔的雕像或画像</translation>
+        <translation>在此方位摆放兔子摆件或图画</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rat here</source>
-        <translation>在此方位摆放鼠的雕像或画像</translation>
+        <translation>在此方位摆放老鼠摆件或图画</translation>
     </message>
     <message>
         <source>Jupiter</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Peach, Apricot</source>
-        <translation>桃色、杏色</translation>
+        <translation>蜜桃色、杏色</translation>
     </message>
     <message>
         <source>Pale Yellow</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>红玉、红石榴石</translation>
+        <translation>铁铝榴石、红石榴石</translation>
     </message>
     <message>
         <source>White Onyx</source>
@@ -673,23 +673,23 @@
     </message>
     <message>
         <source>Topaz</source>
-        <translation>黄玉</translation>
+        <translation>托帕石</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
-        <translation>阴（正）</translation>
+        <translation>阴</translation>
     </message>
     <message>
         <source>Yin (Positive)</source>
-        <translation>阴（正）</translation>
+        <translation>阴</translation>
     </message>
     <message>
         <source>Yin (Positive Energy)</source>
-        <translation>阴（正能量）</translation>
+        <translation>阴</translation>
     </message>
     <message>
         <source>Yang (Negative)</source>
-        <translation>阳（负）</translation>
+        <translation>阳</translation>
     </message>
     <message>
         <source>Winter</source>
@@ -741,23 +741,23 @@
     </message>
     <message>
         <source>You are very focused and confident. Obstacles never frighten you or slow you down. You are self-reliant and dislike interference. You may be stubborn, headstrong and impulsive, but your inner strength is great. You enjoy the good things in life. You may expect as much from others as you do from yourself.</source>
-        <translation>你专注而自信，从不畏惧障碍，也不会因此放慢脚步。你自立自强，不喜欢别人干涉。你或许固执、任性又冲动，但内心十分强大。你懂得享受生活中的美好事物。你对别人的要求，可能和对自己一样严格。</translation>
+        <translation>您专注而自信，从不畏惧障碍，也不会因此放慢脚步。您自立自强，不喜欢别人干涉。您有时固执、任性又冲动，但内心十分强大。您懂得享受生活中的美好事物；对别人的要求，可能和对自己一样严格。</translation>
     </message>
     <message>
         <source>You have the fluidity of water and solve issues with your silent charm. You persuade others subtly, never by force. Your manner is always diplomatic. People trust you completely. Your intuition lets you read what others think. You communicate well and influence people with ease. You organize things well, but you may be inconsistent.</source>
-        <translation>你如水般灵动，总能以不动声色的魅力化解难题。你说服别人靠的是潜移默化，从不强求。你待人处事一向圆融得体，深得他人信任。你直觉敏锐，能看透别人的心思。你善于沟通，轻易就能影响他人。你做事很有条理，只是有时不够始终如一。</translation>
+        <translation>您如水般灵动，总能以不动声色的魅力化解难题。您说服别人靠的是潜移默化，从不强求。您待人处事一向圆融得体，深得他人信任。您直觉敏锐，能看透别人的心思；又善于沟通，轻易就能影响他人。您做事很有条理，只是有时难以始终如一。</translation>
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>你对自己充满信心，举止端庄稳重，从不汲汲于追逐名利。你做事有条有理、按部就班。你喜欢团队合作，乐于与人分享成功的果实，毫不自私。你兴趣广泛，涉猎多方。你有时过于依赖他人，应当量力而行，只承担自己能力所及的责任。你的学识与阅历会随着岁月愈发有用。</translation>
+        <translation>您对自己充满信心，举止端庄稳重，从不汲汲于追逐名利。您做事有条有理、按部就班。您喜欢团队合作，乐于与人分享成功的果实，毫不自私。您兴趣广泛，涉猎多方。您有时过于依赖他人，应当量力而行，只承担力所能及的责任。您的学识与阅历会随着岁月愈显价值。</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
-        <translation>你天性冲动，魅力十足。作为领导者和鼓舞者，你很容易吸引众人追随。你坚守自己的理想，谁也无法说服你放弃。你对自己的决定深信不疑。你积极进取，热衷于开拓新天地，天生就是为挑战而生。你有时会显得专横霸道，同时也雄心勃勃。</translation>
+        <translation>您天性冲动，魅力十足。您善于领导和激励他人，很容易吸引众人追随。您坚守自己的理想，谁也无法说服您放弃。您对自己的决定深信不疑。您积极进取，热衷于开拓新天地，简直是为挑战而生。您有时会显得专横霸道，也极具雄心。</translation>
     </message>
     <message>
         <source>You are more logical than emotional in nature. Your quiet, dignified presence earns the respect of others. You are prudent and always stay in control. The unfamiliar can make you uneasy. You are particular about details and serious about life. You are a good organizer and planner. You are disciplined and conservative.</source>
-        <translation>你天性重理性而轻感性。你沉静稳重的气度，赢得他人的尊重。你处事谨慎，凡事尽在掌握。陌生的事物会令你不安。你注重细节，对人生态度认真。你善于组织与规划，自律而保守。</translation>
+        <translation>您天性重理性而轻感性。沉静稳重的气度为您赢得他人的尊重。您处事谨慎，凡事尽在掌握。陌生的事物会令您不安。您注重细节，认真对待人生。您善于组织与规划，自律而保守。</translation>
     </message>
 </context>
 <context>
@@ -835,6 +835,14 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>本软件可能有新版本可用<byte value="xd"/>要检查更新吗？</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>.</source>
+        <comment>The full stop that ends a sentence read aloud</comment>
+        <translation>。</translation>
     </message>
 </context>
 <context>

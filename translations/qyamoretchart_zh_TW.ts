@@ -469,35 +469,35 @@
     </message>
     <message>
         <source>West (247.6 - 292.5 degrees)</source>
-        <translation>西方（247.6 - 292.5 度）</translation>
+        <translation>西方（247.6 至 292.5 度）</translation>
     </message>
     <message>
         <source>South (157.6 - 202.5 degrees)</source>
-        <translation>南方（157.6 - 202.5 度）</translation>
+        <translation>南方（157.6 至 202.5 度）</translation>
     </message>
     <message>
         <source>East (67.6 - 112.5 degrees)</source>
-        <translation>東方（67.6 - 112.5 度）</translation>
+        <translation>東方（67.6 至 112.5 度）</translation>
     </message>
     <message>
         <source>North (337.6 degrees to 22.5 degrees)</source>
-        <translation>北方（337.6 度至 22.5 度）</translation>
+        <translation>北方（337.6 至 22.5 度）</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rooster here</source>
-        <translation>在此方位擺放雞的雕像或畫像</translation>
+        <translation>在此方位擺放公雞擺件或圖畫</translation>
     </message>
     <message>
         <source>Place statue or picture of a horse here</source>
-        <translation>在此方位擺放馬的雕像或畫像</translation>
+        <translation>在此方位擺放馬擺件或圖畫</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rabbit here</source>
-        <translation>在此方位擺放兔的雕像或畫像</translation>
+        <translation>在此方位擺放兔子擺件或圖畫</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rat here</source>
-        <translation>在此方位擺放鼠的雕像或畫像</translation>
+        <translation>在此方位擺放老鼠擺件或圖畫</translation>
     </message>
     <message>
         <source>Jupiter</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Peach, Apricot</source>
-        <translation>桃色、杏色</translation>
+        <translation>蜜桃色、杏色</translation>
     </message>
     <message>
         <source>Pale Yellow</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>紅玉、紅石榴石</translation>
+        <translation>鐵鋁榴石、紅石榴石</translation>
     </message>
     <message>
         <source>White Onyx</source>
@@ -673,23 +673,23 @@
     </message>
     <message>
         <source>Topaz</source>
-        <translation>黃玉</translation>
+        <translation>托帕石</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
-        <translation>陰（正）</translation>
+        <translation>陰</translation>
     </message>
     <message>
         <source>Yin (Positive)</source>
-        <translation>陰（正）</translation>
+        <translation>陰</translation>
     </message>
     <message>
         <source>Yin (Positive Energy)</source>
-        <translation>陰（正能量）</translation>
+        <translation>陰</translation>
     </message>
     <message>
         <source>Yang (Negative)</source>
-        <translation>陽（負）</translation>
+        <translation>陽</translation>
     </message>
     <message>
         <source>Winter</source>
@@ -741,23 +741,23 @@
     </message>
     <message>
         <source>You are very focused and confident. Obstacles never frighten you or slow you down. You are self-reliant and dislike interference. You may be stubborn, headstrong and impulsive, but your inner strength is great. You enjoy the good things in life. You may expect as much from others as you do from yourself.</source>
-        <translation>你專注而自信，從不畏懼障礙，也不會因此放慢腳步。你自立自強，不喜歡別人干涉。你或許固執、任性又衝動，但內心十分強大。你懂得享受生活中的美好事物。你對別人的要求，可能和對自己一樣嚴格。</translation>
+        <translation>您專注而自信，從不畏懼障礙，也不會因此放慢腳步。您自立自強，不喜歡別人干涉。您有時固執、任性又衝動，但內心十分強大。您懂得享受生活中的美好事物；對別人的要求，可能和對自己一樣嚴格。</translation>
     </message>
     <message>
         <source>You have the fluidity of water and solve issues with your silent charm. You persuade others subtly, never by force. Your manner is always diplomatic. People trust you completely. Your intuition lets you read what others think. You communicate well and influence people with ease. You organize things well, but you may be inconsistent.</source>
-        <translation>你如水般靈動，總能以不動聲色的魅力化解難題。你說服別人靠的是潛移默化，從不強求。你待人處事一向圓融得體，深得他人信任。你直覺敏銳，能看透別人的心思。你善於溝通，輕易就能影響他人。你做事很有條理，只是有時不夠始終如一。</translation>
+        <translation>您如水般靈動，總能以不動聲色的魅力化解難題。您說服別人靠的是潛移默化，從不強求。您待人處事一向圓融得體，深得他人信任。您直覺敏銳，能看透別人的心思；又善於溝通，輕易就能影響他人。您做事很有條理，只是有時難以始終如一。</translation>
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>你對自己充滿信心，舉止端莊穩重，從不汲汲於追逐名利。你做事有條有理、按部就班。你喜歡團隊合作，樂於與人分享成功的果實，毫不自私。你興趣廣泛，涉獵多方。你有時過於依賴他人，應當量力而為，只承擔自己能力所及的責任。你的學識與閱歷會隨著歲月愈發有用。</translation>
+        <translation>您對自己充滿信心，舉止端莊穩重，從不汲汲於追逐名利。您做事有條有理、按部就班。您喜歡團隊合作，樂於與人分享成功的果實，毫不自私。您興趣廣泛，涉獵多方。您有時過於依賴他人，應當量力而為，只承擔力所能及的責任。您的學識與閱歷會隨著歲月愈顯價值。</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
-        <translation>你天性衝動，魅力十足。身為領導者與激勵者，你很容易吸引眾人追隨。你堅守自己的理想，誰也無法說服你放棄。你對自己的決定深信不疑。你積極進取，熱衷於開拓新天地，天生就是為挑戰而生。你有時會顯得專橫霸道，同時也雄心勃勃。</translation>
+        <translation>您天性衝動，魅力十足。您善於領導與激勵他人，很容易吸引眾人追隨。您堅守自己的理想，誰也無法說服您放棄。您對自己的決定深信不疑。您積極進取，熱衷於開拓新天地，簡直是為挑戰而生。您有時會顯得專橫霸道，也極具雄心。</translation>
     </message>
     <message>
         <source>You are more logical than emotional in nature. Your quiet, dignified presence earns the respect of others. You are prudent and always stay in control. The unfamiliar can make you uneasy. You are particular about details and serious about life. You are a good organizer and planner. You are disciplined and conservative.</source>
-        <translation>你天性重理性而輕感性。你沉靜穩重的氣度，贏得他人的尊重。你處事謹慎，凡事盡在掌握。陌生的事物會令你不安。你注重細節，對人生態度認真。你善於組織與規劃，自律而保守。</translation>
+        <translation>您天性重理性而輕感性。沉靜穩重的氣度為您贏得他人的尊重。您處事謹慎，凡事盡在掌握。陌生的事物會令您不安。您注重細節，認真對待人生。您善於組織與規劃，自律而保守。</translation>
     </message>
 </context>
 <context>
@@ -835,6 +835,14 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>本軟體可能有新版本可用<byte value="xd"/>要檢查更新嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>.</source>
+        <comment>The full stop that ends a sentence read aloud</comment>
+        <translation>。</translation>
     </message>
 </context>
 <context>
