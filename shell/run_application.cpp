@@ -9,7 +9,6 @@
 #include "languages.h"
 #include "printer_chooser.h"
 #include "process_end.h"
-#include "program_icon.h"
 #include "prompter.h"
 #include "random_source.h"
 #include "reading_record.h"
@@ -47,12 +46,9 @@ int runApplication(Prompter& prompter, std::function<void()> settled) {
     DesktopUrlOpener opener;
     WebLinks links(opener);
     PrintDialogChooser printers;
-    // A first start's write of the settings file and then the program icon
-    // (each new X window is sent it in all its sizes, 21,504 pixels) wait
-    // until the main window's first frame is up; declared after the services
-    // the write uses.
+    // A first start's write of the settings file waits until the main
+    // window's first frame is up; declared after the services the write uses.
     AfterFirstFrame afterFirstFrame([settled = std::move(settled)] {
-        QApplication::setWindowIcon(look::programIcon());
         if (settled) {
             settled();
         }

@@ -65,7 +65,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     const form::Design box = design();
     QWidget* client = look::applyWindowLook(this, box.clientPixels());
-    setWindowIcon(look::programIcon());
     const form::Form controls(client, box);
 
     auto* cmdOK = controls.get<QPushButton>("cmdOK");

@@ -8,7 +8,6 @@
 #include "link_label.h"
 #include "lunar_year_table.h"
 #include "printer_chooser.h"
-#include "program_icon.h"
 #include "reading_print.h"
 #include "reading_record.h"
 #include "reading_texts.h"
@@ -98,7 +97,6 @@ frmPeachBlossomResult::frmPeachBlossomResult(const engine::ReadingRecord& record
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(look::programIcon());
 
     createMenus();
     // The client area below the menu bar is the designed size; the window

@@ -3,6 +3,7 @@
 #include "captions.h"
 #include "colours.h"
 #include "fonts.h"
+#include "program_icon.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -14,6 +15,8 @@ namespace look {
 
 QWidget* applyWindowLook(QWidget* window, QSize clientSize) {
     window->setWindowTitle(windowCaption());
+    // Its title bar, the task bar and the window switcher show the program's icon.
+    window->setWindowIcon(programIcon());
     window->setFont(font());
     window->setPalette(windowPalette(QApplication::palette()));
     window->setAutoFillBackground(true);

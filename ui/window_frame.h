@@ -8,7 +8,7 @@ class QWidget;
 
 namespace look {
 
-// Sets caption, base font and palette of a top-level window and gives it a
+// Sets caption, icon, base font and palette of a top-level window and gives it a
 // client area of the design size (already scaled) that keeps that size. The
 // window keeps the same size where the platform lets it; where a compositor
 // imposes another (maximised on Wayland) the client area sits centred in it.

@@ -104,6 +104,17 @@ TEST_F(UnderPalette, dark_theme_windows_are_drawn_light_and_every_text_keeps_4_5
     });
 }
 
+// A light grey theme (#dedede) on which one designed colour alone, the about
+// box's olive-green links, falls below 4.5:1 (4.1:1), while every other one
+// stays above it: the windows must still be drawn light.
+TEST_F(UnderPalette, grey_theme_that_one_designed_colour_falls_short_on_is_drawn_light) {
+    QPalette grey = original;
+    grey.setColor(QPalette::Base, QColor(0xde, 0xde, 0xde));
+    grey.setColor(QPalette::Window, QColor(0xde, 0xde, 0xde));
+    QApplication::setPalette(grey);
+    forEachWindow(expectEveryTextReadable);
+}
+
 TEST_F(UnderPalette, light_theme_is_kept_as_the_system_gives_it) {
     QPalette light = original;
     light.setColor(QPalette::Base, QColor(0xfa, 0xfa, 0xf0));

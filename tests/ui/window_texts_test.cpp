@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -113,4 +114,25 @@ TEST(WindowTexts, MessageBoxesCarryTheTitleAndTheInformationIcon) {
     EXPECT_EQ(question->icon(), QMessageBox::Information);
     EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::Yes));
+}
+
+// Each window's title bar, the task bar and the window switcher show the
+// program's icon: the windows carry it themselves.
+TEST(WindowTexts, EveryWindowCarriesTheProgramIcon) {
+    engine::ReadingRecord record;
+    FakePrompter prompter;
+    FakePrinterChooser printers;
+    frmMain main(record, prompter);
+    frmPeachBlossomResult result(record, printers);
+    frmAbout about;
+    const auto box = makeMessageBox(QStringLiteral("?"), true);
+    const QImage icon = QImage(QStringLiteral(":/icon/qyamoretchart-32.png"))
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (const QWidget* window :
+         std::initializer_list<const QWidget*>{&main, &result, &about, box.get()}) {
+        EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage().convertToFormat(
+                      QImage::Format_ARGB32_Premultiplied),
+                  icon)
+            << window->metaObject()->className();
+    }
 }
