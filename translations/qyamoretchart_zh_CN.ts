@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>Place statue or picture of a horse here</source>
-        <translation>在此方位摆放马摆件或图画</translation>
+        <translation>在此方位摆放骏马摆件或图画</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rabbit here</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Place a statue or picture of a rat here</source>
-        <translation>在此方位摆放老鼠摆件或图画</translation>
+        <translation>在此方位摆放鼠形摆件或图画</translation>
     </message>
     <message>
         <source>Jupiter</source>
@@ -741,23 +741,23 @@
     </message>
     <message>
         <source>You are very focused and confident. Obstacles never frighten you or slow you down. You are self-reliant and dislike interference. You may be stubborn, headstrong and impulsive, but your inner strength is great. You enjoy the good things in life. You may expect as much from others as you do from yourself.</source>
-        <translation>您专注而自信，从不畏惧障碍，也不会因此放慢脚步。您自立自强，不喜欢别人干涉。您有时固执、任性又冲动，但内心十分强大。您懂得享受生活中的美好事物；对别人的要求，可能和对自己一样严格。</translation>
+        <translation>您专注而自信，从不畏惧障碍，也不会因此放慢脚步。您自立自强，不喜欢别人干涉。您有时固执、任性又冲动，但内心十分强大。您懂得享受生活中的美好事物。您对别人的要求可能和对自己一样严格。</translation>
     </message>
     <message>
         <source>You have the fluidity of water and solve issues with your silent charm. You persuade others subtly, never by force. Your manner is always diplomatic. People trust you completely. Your intuition lets you read what others think. You communicate well and influence people with ease. You organize things well, but you may be inconsistent.</source>
-        <translation>您如水般灵动，总能以不动声色的魅力化解难题。您说服别人靠的是潜移默化，从不强求。您待人处事一向圆融得体，深得他人信任。您直觉敏锐，能看透别人的心思；又善于沟通，轻易就能影响他人。您做事很有条理，只是有时难以始终如一。</translation>
+        <translation>您如水般灵动，总能以含蓄的魅力化解难题。您说服别人靠的是潜移默化，从不强求。您待人处事一向圆融得体，深得他人信任。您直觉敏锐，能读懂别人的心思；又善于沟通，轻易就能影响他人。您做事很有条理，只是有时难以始终如一。</translation>
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>您对自己充满信心，举止端庄稳重，从不汲汲于追逐名利。您做事有条有理、按部就班。您喜欢团队合作，乐于与人分享成功的果实，毫不自私。您兴趣广泛，涉猎多方。您有时过于依赖他人，应当量力而行，只承担力所能及的责任。您的学识与阅历会随着岁月愈显价值。</translation>
+        <translation>您对自己充满信心，举止庄重沉稳，从不汲汲于追逐名利。您做事有条有理、按部就班。您喜欢团队合作，乐于与人分享成功的果实，毫不自私。您兴趣广泛，涉猎多方。您有时过于依赖他人。您承担责任应量力而行。您的学识与阅历会随着岁月愈显价值。</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
-        <translation>您天性冲动，魅力十足。您善于领导和激励他人，很容易吸引众人追随。您坚守自己的理想，谁也无法说服您放弃。您对自己的决定深信不疑。您积极进取，热衷于开拓新天地，简直是为挑战而生。您有时会显得专横霸道，也极具雄心。</translation>
+        <translation>您天性冲动，魅力十足。您善于领导和激励他人，很容易吸引众人追随。您坚守自己的理想，谁也无法说服您放弃。您对自己的决定深信不疑。您积极进取，热衷于开拓新天地，简直是为挑战而生。您有时会显得过于强势。您也极具雄心。</translation>
     </message>
     <message>
         <source>You are more logical than emotional in nature. Your quiet, dignified presence earns the respect of others. You are prudent and always stay in control. The unfamiliar can make you uneasy. You are particular about details and serious about life. You are a good organizer and planner. You are disciplined and conservative.</source>
-        <translation>您天性重理性而轻感性。沉静稳重的气度为您赢得他人的尊重。您处事谨慎，凡事尽在掌握。陌生的事物会令您不安。您注重细节，认真对待人生。您善于组织与规划，自律而保守。</translation>
+        <translation>您天性重理性而轻感性。沉静稳重的气度为您赢得他人的尊重。您处事谨慎，从容掌控局面。陌生的事物会令您不安。您注重细节，认真对待人生。您善于组织与规划，自律而保守。</translation>
     </message>
 </context>
 <context>

@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>Place statue or picture of a horse here</source>
-        <translation>在此方位擺放馬擺件或圖畫</translation>
+        <translation>在此方位擺放駿馬擺件或圖畫</translation>
     </message>
     <message>
         <source>Place a statue or picture of a rabbit here</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Place a statue or picture of a rat here</source>
-        <translation>在此方位擺放老鼠擺件或圖畫</translation>
+        <translation>在此方位擺放鼠形擺件或圖畫</translation>
     </message>
     <message>
         <source>Jupiter</source>
@@ -741,23 +741,23 @@
     </message>
     <message>
         <source>You are very focused and confident. Obstacles never frighten you or slow you down. You are self-reliant and dislike interference. You may be stubborn, headstrong and impulsive, but your inner strength is great. You enjoy the good things in life. You may expect as much from others as you do from yourself.</source>
-        <translation>您專注而自信，從不畏懼障礙，也不會因此放慢腳步。您自立自強，不喜歡別人干涉。您有時固執、任性又衝動，但內心十分強大。您懂得享受生活中的美好事物；對別人的要求，可能和對自己一樣嚴格。</translation>
+        <translation>您專注而自信，從不畏懼障礙，也不會因此放慢腳步。您自立自強，不喜歡別人干涉。您有時固執、任性又衝動，但內心十分強大。您懂得享受生活中的美好事物。您對別人的要求可能和對自己一樣嚴格。</translation>
     </message>
     <message>
         <source>You have the fluidity of water and solve issues with your silent charm. You persuade others subtly, never by force. Your manner is always diplomatic. People trust you completely. Your intuition lets you read what others think. You communicate well and influence people with ease. You organize things well, but you may be inconsistent.</source>
-        <translation>您如水般靈動，總能以不動聲色的魅力化解難題。您說服別人靠的是潛移默化，從不強求。您待人處事一向圓融得體，深得他人信任。您直覺敏銳，能看透別人的心思；又善於溝通，輕易就能影響他人。您做事很有條理，只是有時難以始終如一。</translation>
+        <translation>您如水般靈動，總能以含蓄的魅力化解難題。您說服別人靠的是潛移默化，從不強求。您待人處事一向圓融得體，深得他人信任。您直覺敏銳，能讀懂別人的心思；又善於溝通，輕易就能影響他人。您做事很有條理，只是有時難以始終如一。</translation>
     </message>
     <message>
         <source>You are very confident about yourself. You have a dignified presence and do not chase after things. You are organized and work in a methodical way. You like teamwork and gladly share the fruits of success with others. You are not selfish. Your interests are wide and varied. You may depend too much on others. You should take on only as much responsibility as you can handle. Your knowledge and experience grow more useful with time.</source>
-        <translation>您對自己充滿信心，舉止端莊穩重，從不汲汲於追逐名利。您做事有條有理、按部就班。您喜歡團隊合作，樂於與人分享成功的果實，毫不自私。您興趣廣泛，涉獵多方。您有時過於依賴他人，應當量力而為，只承擔力所能及的責任。您的學識與閱歷會隨著歲月愈顯價值。</translation>
+        <translation>您對自己充滿信心，舉止莊重沉穩，從不汲汲於追逐名利。您做事有條有理、按部就班。您喜歡團隊合作，樂於與人分享成功的果實，毫不自私。您興趣廣泛，涉獵多方。您有時過於依賴他人。您承擔責任應量力而為。您的學識與閱歷會隨著歲月愈顯價值。</translation>
     </message>
     <message>
         <source>You have an impulsive nature. You are truly charming. As a leader and motivator, you attract people easily. You hold to your ideals, and no one can talk you out of them. You are sure of your decisions. You are aggressive and love to explore new ground. You are simply made for challenges. At times you can be dominating. You are also highly ambitious.</source>
-        <translation>您天性衝動，魅力十足。您善於領導與激勵他人，很容易吸引眾人追隨。您堅守自己的理想，誰也無法說服您放棄。您對自己的決定深信不疑。您積極進取，熱衷於開拓新天地，簡直是為挑戰而生。您有時會顯得專橫霸道，也極具雄心。</translation>
+        <translation>您天性衝動，魅力十足。您善於領導與激勵他人，很容易吸引眾人追隨。您堅守自己的理想，誰也無法說服您放棄。您對自己的決定深信不疑。您積極進取，熱衷於開拓新天地，簡直是為挑戰而生。您有時會顯得過於強勢。您也極具雄心。</translation>
     </message>
     <message>
         <source>You are more logical than emotional in nature. Your quiet, dignified presence earns the respect of others. You are prudent and always stay in control. The unfamiliar can make you uneasy. You are particular about details and serious about life. You are a good organizer and planner. You are disciplined and conservative.</source>
-        <translation>您天性重理性而輕感性。沉靜穩重的氣度為您贏得他人的尊重。您處事謹慎，凡事盡在掌握。陌生的事物會令您不安。您注重細節，認真對待人生。您善於組織與規劃，自律而保守。</translation>
+        <translation>您天性重理性而輕感性。沉靜穩重的氣度為您贏得他人的尊重。您處事謹慎，從容掌控局面。陌生的事物會令您不安。您注重細節，認真對待人生。您善於組織與規劃，自律而保守。</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@ program=QYFreeAmoretChart
 package=qyamoretchart
 
 for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps dpkg-architecture \
-    dpkg-parsechangelog lintian timeout readelf; do
+    dpkg-parsechangelog lintian timeout readelf Xvfb xdotool xprop; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -119,7 +119,16 @@ for ts in "$source_dir"/translations/qyamoretchart_*.ts; do
     grep -q "^Comment\[$language\]=." "$desktop" || fail "desktop entry lacks Comment[$language]"
     grep -qF "<name xml:lang=\"$language\">$title</name>" "$metainfo" ||
         fail "metainfo lacks the $language name $title"
-    grep -qF "<summary xml:lang=\"$language\">" "$metainfo" || fail "metainfo lacks a $language summary"
+    grep -qF "<lang percentage=\"100\">$language</lang>" "$metainfo" ||
+        fail "metainfo does not list $language among its languages"
+    # Whatever the entry and the metainfo translate, they translate into
+    # every language.
+    for key in $(sed -n 's/^\([A-Za-z]*\)\[[^]]*\]=.*/\1/p' "$desktop" | sort -u); do
+        grep -q "^$key\[$language\]=." "$desktop" || fail "desktop entry lacks $key[$language]"
+    done
+    for tag in $(grep -o '<[a-z_]* xml:lang=' "$metainfo" | sed 's/^<\([a-z_]*\) .*/\1/' | sort -u); do
+        grep -q "<$tag xml:lang=\"$language\">." "$metainfo" || fail "metainfo lacks the $language $tag"
+    done
 done
 
 # A version bump needs its changelog entry, and the manual page names the
@@ -159,6 +168,32 @@ if [[ -x $prefix/bin/$program ]]; then
     done
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
+fi
+
+# Docks and task bars match a running window to its desktop entry by the
+# window class it reports (WM_CLASS on X11); the entry's StartupWMClass must
+# be that class, or the user sees a generic icon and a second entry.
+if [[ -x $prefix/bin/$program && -f $desktop ]]; then
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xvfb=$!
+    until [[ -s $work/display ]] || ! kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
+    display=:$(head -n 1 "$work/display")
+    DISPLAY=$display HOME=$work/home XDG_CONFIG_HOME=$work/home/.config \
+        XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb "$prefix/bin/$program" \
+        >"$work/x11.log" 2>&1 &
+    pid=$!
+    window=$(DISPLAY=$display timeout 60 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+    if [[ -z $window ]]; then
+        cat "$work/x11.log"
+        fail "installed $program shows no window on X11"
+    else
+        reported=$(DISPLAY=$display xprop -id "$window" WM_CLASS)
+        entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+        [[ $reported == *", \"$entry_class\"" ]] ||
+            fail "the window reports $reported; the desktop entry expects class '$entry_class'"
+    fi
+    kill "$pid" "$xvfb" 2>/dev/null
+    wait "$pid" "$xvfb" 2>/dev/null
 fi
 
 echo "== cpack -G DEB"
