@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -69,8 +71,12 @@ const Glossary& glossary() {
     return read;
 }
 
-QStringList glossaryLanguages() {
-    return glossary().languages;
+std::vector<std::string> glossaryLanguages() {
+    std::vector<std::string> languages;
+    for (const QString& language : glossary().languages) {
+        languages.push_back(language.toStdString());
+    }
+    return languages;
 }
 
 QString inEnglish(std::string_view text) {
@@ -92,18 +98,20 @@ int rowOf(std::string engine::ReadingRecord::*field) {
     return -1;
 }
 
-class InGlossary : public testing::TestWithParam<QString> {
+class InGlossary : public testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
-        translations_.emplace(QLocale(GetParam()));
-        ASSERT_EQ(translations_->name(), GetParam());
+        translations_.emplace(QLocale(language()));
+        ASSERT_EQ(translations_->name(), language());
     }
+
+    QString language() const { return QString::fromStdString(GetParam()); }
 
     // The glossary's word for an English term in the language under test.
     QString word(const QString& term) const {
-        const QString found = glossary().terms.value(term).value(GetParam());
-        EXPECT_FALSE(found.isEmpty()) << "the glossary has no " << GetParam().toStdString()
-                                      << " for \"" << term.toStdString() << "\"";
+        const QString found = glossary().terms.value(term).value(language());
+        EXPECT_FALSE(found.isEmpty())
+            << "the glossary has no " << GetParam() << " for \"" << term.toStdString() << "\"";
         return found;
     }
 
@@ -168,7 +176,7 @@ TEST_P(InGlossary, message_boxes_answer_with_the_glossarys_yes_no_and_ok) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InGlossary, testing::ValuesIn(glossaryLanguages()),
-                         [](const auto& info) { return info.param.toStdString(); });
+                         [](const auto& info) { return info.param; });
 
 // A translation the program ships has its column in the glossary, so the
 // cases above cover it.
