@@ -55,6 +55,5 @@ void AppController::ExitProgram(QWidget* closing) {
             window->close();
         }
     }
-    emit ending();
     processEnd_.end(0);
 }

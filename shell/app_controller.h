@@ -35,10 +35,6 @@ public:
     frmMain* mainWindow() const;
     frmPeachBlossomResult* resultWindow() const;
 
-signals:
-    // The windows are gone and the process ends next: last work lands now.
-    void ending();
-
 private:
     void showResult();
 

@@ -1,15 +1,11 @@
 #include "run_application.h"
 
-#include "after_first_frame.h"
 #include "app_controller.h"
 #include "clock.h"
 #include "fonts.h"
-#include "frm_main.h"
 #include "instance_guard.h"
-#include "languages.h"
 #include "printer_chooser.h"
 #include "process_end.h"
-#include "prompter.h"
 #include "random_source.h"
 #include "reading_record.h"
 #include "settings_store.h"
@@ -21,12 +17,9 @@
 #include <QApplication>
 #include <QPixmapCache>
 
-int runApplication(Prompter& prompter, std::function<void()> settled) {
+ApplicationSetup::ApplicationSetup() {
     // Before the first window.
     keepWaylandWindowsExposed();
-    // Before any text is made: the system's language, English where there is
-    // no translation for it.
-    const languages::Translations translations;
     // The program ends only through ExitProgram, never because the last
     // visible window closed during a hand-over.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -39,6 +32,10 @@ int runApplication(Prompter& prompter, std::function<void()> settled) {
     look::installFontSubstitutes();
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.qyamoretchart.QYAmoretChart"));
+}
+
+int runApplication(Prompter& prompter) {
+    const ApplicationSetup setup;
     LockFileInstanceGuard guard;
     ClockSeededRandom random;
     UserSettingsStore settings(UserSettingsStore::executableBaseName());
@@ -46,22 +43,13 @@ int runApplication(Prompter& prompter, std::function<void()> settled) {
     DesktopUrlOpener opener;
     WebLinks links(opener);
     PrintDialogChooser printers;
-    // A first start's write of the settings file waits until the main
-    // window's first frame is up; declared after the services the write uses.
-    AfterFirstFrame afterFirstFrame([settled = std::move(settled)] {
-        if (settled) {
-            settled();
-        }
-    });
     ImmediateProcessEnd processEnd;
 
     AppController controller(engine::modPeachBlossom::Record(), prompter, printers, links,
                              processEnd);
-    afterFirstFrame.landBeforeEnd(controller);
     StartUpServices services{guard, prompter, random, settings, clock, links};
-    if (!StartUp(services, controller, afterFirstFrame.taker())) {
+    if (!StartUp(services, controller)) {
         return 0;
     }
-    afterFirstFrame.watch(controller.mainWindow());
     return QApplication::exec();
 }

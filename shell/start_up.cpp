@@ -9,7 +9,7 @@
 
 #include <QCoreApplication>
 
-bool StartUp(StartUpServices& services, AppController& controller, const LaterWork& later) {
+bool StartUp(StartUpServices& services, AppController& controller) {
     if (services.guard.anotherCopyRunning()) {
         services.prompter.inform(
             QCoreApplication::translate("StartUp", "Application is already running"));
@@ -22,7 +22,7 @@ bool StartUp(StartUpServices& services, AppController& controller, const LaterWo
     // The reminder is a courtesy: nothing that goes wrong in it may keep the
     // user from the program.
     try {
-        RemindOfUpdate(services.settings, services.clock, services.prompter, services.links, later);
+        RemindOfUpdate(services.settings, services.clock, services.prompter, services.links);
     } catch (...) {
     }
 

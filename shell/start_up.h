@@ -1,7 +1,5 @@
 #pragma once
 
-#include "update_notice.h"
-
 class AppController;
 class Clock;
 class InstanceGuard;
@@ -21,7 +19,7 @@ struct StartUpServices {
 };
 
 // Runs the program's start in order: refuse a second copy, seed the random
-// generator, remind of updates, show the main window, choose its banner.
-// Work nobody waits for goes to `later` when one is given (see
-// RemindOfUpdate). False when this copy was refused (and ExitProgram has run).
-bool StartUp(StartUpServices& services, AppController& controller, const LaterWork& later = {});
+// generator, remind of updates (a first start's day is written here, before
+// any window), show the main window, choose its banner. False when this copy
+// was refused (and ExitProgram has run).
+bool StartUp(StartUpServices& services, AppController& controller);

@@ -75,8 +75,7 @@ std::optional<QDate> readStoredDate(const QString& text, QDate today) {
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
-void RemindOfUpdate(SettingsStore& settings, Clock& clock, Prompter& prompter, WebLinks& links,
-                    const LaterWork& later) {
+void RemindOfUpdate(SettingsStore& settings, Clock& clock, Prompter& prompter, WebLinks& links) {
     const QDate today = clock.today();
     // ISO text reads back as the same day under every regional setting.
     const QString todayText = ScrambleSetting(today.toString(Qt::ISODate));
@@ -86,12 +85,7 @@ void RemindOfUpdate(SettingsStore& settings, Clock& clock, Prompter& prompter, W
     if (!storedDate) {
         // A first start, or a value nobody can read: start counting from today
         // rather than staying silent for ever.
-        auto record = [&settings, todayText] { settings.write(kSection, storedKey(), todayText); };
-        if (later) {
-            later(record);
-        } else {
-            record();
-        }
+        settings.write(kSection, storedKey(), todayText);
         return;
     }
 

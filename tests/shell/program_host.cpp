@@ -1,7 +1,8 @@
 // The program as it starts for a user, except that its message boxes are
 // answered at once and their texts written to standard output, so that tests
 // can start many real processes without a person to click. It prints
-// "started" once start-up has shown the main window and written the settings.
+// "started" when the event loop begins, which is after start-up has written
+// the settings and shown the main window.
 // With QYAC_HOST_NEVER_DRAWN set, no window is ever drawn, as for a program
 // started minimised or on another desktop.
 #include "prompter.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -44,8 +46,9 @@ int main(int argc, char** argv) {
         app.installEventFilter(&neverDrawn);
     }
     PrintingPrompter prompter;
-    return runApplication(prompter, [] {
+    QTimer::singleShot(0, [] {
         std::printf("started\n");
         std::fflush(stdout);
     });
+    return runApplication(prompter);
 }

@@ -86,6 +86,19 @@ TEST_F(StartUpOrder, UpdateQuestionComesBeforeAnyWindowThenMainWindowAndOneBanne
     EXPECT_EQ(processEnd.ends, 0);
 }
 
+// A first start records its day at once, before the main window appears:
+// a program that is ended right after keeps it.
+TEST_F(StartUpOrder, FirstStartRecordsItsDayBeforeTheMainWindow) {
+    bool windowAtWrite = true;
+    settings.onWrite = [&] { windowAtWrite = controller.mainWindow() != nullptr; };
+    EXPECT_TRUE(StartUp(services, controller));
+    EXPECT_FALSE(windowAtWrite);
+    EXPECT_EQ(settings.writes, 1);
+    EXPECT_EQ(UnscrambleSetting(settings.values.value("Settings/" + ScrambleSetting("Duration"))),
+              "2026-12-08");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
 TEST_F(StartUpOrder, MainWindowAfterBackGetsNoNewBannerChoice) {
     ASSERT_TRUE(StartUp(services, controller));
     frmMain* main = controller.mainWindow();

@@ -100,13 +100,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Offset{"ten_years_ahead", 3650, true}),
     [](const testing::TestParamInfo<Offset>& info) { return std::string(info.param.name); });
 
-// That the day is stored before the page opens is checked with the deferred write.
-TEST_F(UpdateNotice, YesOpensTheDownloadPageOnce) {
+// The day is stored before the page opens, so that a browser that takes
+// long or a program ended meanwhile cannot lose it.
+TEST_F(UpdateNotice, YesStoresTheDayThenOpensTheDownloadPageOnce) {
     storeDate(kToday.addDays(-30));
     prompter.answers = {true};
-    remind();
-    EXPECT_EQ(storedText(), "2026-12-08");
-    EXPECT_EQ(opener.opened, QStringList{linkAddress(Link::DownloadPage)});
+    QStringList opened;
+    QString storedWhenOpened;
+    CallbackUrlOpener recording;
+    recording.onOpen = [&] { storedWhenOpened = storedText(); };
+    recording.onOpenUrl = [&](const QString& url) { opened << url; };
+    WebLinks recordingLinks(recording);
+    RemindOfUpdate(store, clock, prompter, recordingLinks);
+    EXPECT_EQ(storedWhenOpened, "2026-12-08");
+    EXPECT_EQ(opened, QStringList{linkAddress(Link::DownloadPage)});
 }
 
 TEST_F(UpdateNotice, NoRecordsTodayAndOpensNothingAndTheNextQuestionIsFifteenDaysOn) {

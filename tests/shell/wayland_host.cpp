@@ -171,8 +171,7 @@ void exercise(Script& script, const QString& name, std::function<QWidget*()> fin
                 // may or may not come to show the difference.
                 if (qgetenv(kFrameTimeout) != "0") {
                     script.fail(name + QStringLiteral(": made with the frame timeout \"") +
-                                QString::fromLatin1(qgetenv(kFrameTimeout)) +
-                                QStringLiteral("\""));
+                                QString::fromLatin1(qgetenv(kFrameTimeout)) + QStringLiteral("\""));
                 }
                 next();
             });

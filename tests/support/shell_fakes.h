@@ -22,12 +22,16 @@ public:
 // Calls back as a page is opened, to look at the program's state at that moment.
 class CallbackUrlOpener final : public UrlOpener {
 public:
-    void open(const QUrl&) override {
+    void open(const QUrl& url) override {
         if (onOpen) {
             onOpen();
         }
+        if (onOpenUrl) {
+            onOpenUrl(url.toString());
+        }
     }
     std::function<void()> onOpen;
+    std::function<void(const QString&)> onOpenUrl;
 };
 
 class FakeSettings final : public SettingsStore {
@@ -38,6 +42,9 @@ public:
     }
     bool write(const QString& section, const QString& key, const QString& value) override {
         ++writes;
+        if (onWrite) {
+            onWrite();
+        }
         if (!writable) {
             return false;
         }
@@ -48,6 +55,7 @@ public:
     bool writable = true;
     int reads = 0;
     int writes = 0;
+    std::function<void()> onWrite;
 };
 
 class FakeClock final : public Clock {
