@@ -3,10 +3,9 @@
 # user's language with a Start-menu entry, the licences and an uninstaller.
 
 install(TARGETS QYFreeAmoretChart RUNTIME DESTINATION bin)
-install(TARGETS print_dialog LIBRARY DESTINATION ${QYAC_PRINT_MODULE_DIR})
 
 # qtbase 6.4 has no windeployqt for MinGW builds, so the deployment is named
-# here: the Qt modules the program and its print-dialog module link, the
+# here: the Qt modules the program links, the
 # plugins it loads (the Windows platform, the native style, JPEG for the sign
 # pictures) in the folders Qt looks for beside the program, and the
 # compiler's runtime.

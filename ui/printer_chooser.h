@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPagedPaintDevice>
-#include <QString>
 
 #include <memory>
 
@@ -17,18 +16,8 @@ public:
     virtual std::unique_ptr<QPagedPaintDevice> choose(QWidget* parent) = 0;
 };
 
-// The platform's print dialog. Qt Print Support is loaded only for the
-// first print: it lives in a module of its own (print_dialog_module.cpp),
-// so that every start does not pay for loading it. The module is looked for
-// in `moduleFolder`; by default where the installation puts it beside the
-// executable.
+// The platform's print dialog, for a new high-resolution printer.
 class PrintDialogChooser final : public PrinterChooser {
 public:
-    explicit PrintDialogChooser(QString moduleFolder = installedModuleFolder());
     std::unique_ptr<QPagedPaintDevice> choose(QWidget* parent) override;
-
-    static QString installedModuleFolder();
-
-private:
-    QString moduleFolder_;
 };

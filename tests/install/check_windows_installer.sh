@@ -47,7 +47,7 @@ entry() { wine reg query "$uninstall_key" /v "$1" | tr -d '\r' | sed -n "s/^ *$1
 [ -f "$installer" ] || fail "no installer in $build"
 wine "$installer" /S
 wineserver -w
-for file in bin/QYFreeAmoretChart.exe bin/qyamoretchart-print.dll bin/Qt6Core.dll \
+for file in bin/QYFreeAmoretChart.exe bin/Qt6Core.dll \
     bin/Qt6PrintSupport.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll \
     bin/styles/qwindowsvistastyle.dll bin/imageformats/qjpeg.dll bin/translations/qtbase_zh_CN.qm \
     bin/translations/qtbase_zh_TW.qm bin/translations/qtbase_ko.qm \

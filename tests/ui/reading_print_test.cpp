@@ -1,15 +1,12 @@
 #include "reading_print.h"
 
 #include "modal_watchdog.h"
-#include "print_dialog_module.h"
 #include "printer_chooser.h"
 
 #include "reading_computation.h"
 #include "reading_record.h"
 
-#include <QDir>
 #include <QFile>
-#include <QLibrary>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -236,18 +233,11 @@ TEST(PrintReadingFailure, printer_that_cannot_start_is_left_alone) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-// The module the program loads on the first print, on every platform.
-TEST(PrintDialogChooserModule, module_exports_the_dialog_entry) {
-    QLibrary module(QStringLiteral(QYAC_PRINT_MODULE_BUILD_PATH));
-    EXPECT_NE(module.resolve(kChoosePrinterSymbol), nullptr) << module.errorString().toStdString();
-}
-
-// The real chooser, with the print dialog loaded from its module: accepted,
-// the dialog hands over its high-resolution printer; cancelled, no printer.
-// Without the module there is neither dialog nor printer.
-TEST(PrintDialogChooserModule, dialog_from_the_module_hands_over_its_printer_or_none) {
+// The real chooser: accepted, the print dialog hands over its high-resolution
+// printer; cancelled, no printer.
+TEST(PrintDialogChooser, dialog_hands_over_its_printer_or_none) {
     QWidget window;
-    PrintDialogChooser chooser(QStringLiteral(QYAC_PRINT_MODULE_BUILD_DIR));
+    PrintDialogChooser chooser;
     for (const bool accept : {true, false}) {
         SCOPED_TRACE(accept ? "accepted" : "cancelled");
         QPrinter* dialogPrinter = nullptr;
@@ -268,11 +258,6 @@ TEST(PrintDialogChooserModule, dialog_from_the_module_hands_over_its_printer_or_
             EXPECT_EQ(printer, nullptr);
         }
     }
-
-    // The dialog lives in the module: without it, nothing can come up.
-    EXPECT_EQ(
-        PrintDialogChooser(QDir::temp().filePath(QStringLiteral("no-such-folder"))).choose(&window),
-        nullptr);
 }
 
 } // namespace
