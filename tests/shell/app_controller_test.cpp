@@ -8,6 +8,7 @@
 #include "reading_record.h"
 #include "shell_fakes.h"
 #include "web_links.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -39,20 +40,7 @@ long residentKiB() {
 
 class WindowLifeCycle : public testing::Test {
 protected:
-    void TearDown() override {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible()) {
-                w->setAttribute(Qt::WA_DeleteOnClose, true);
-                w->close();
-            }
-        }
-        flushDeletes();
-    }
-    // Runs what the event loop would: posted events, then the deletions of unloaded windows.
-    static void flushDeletes() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { closeEveryWindow(); }
 
     frmPeachBlossomResult* readingFor(const QString& name) {
         frmMain* main = controller.showMain();

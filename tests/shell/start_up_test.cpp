@@ -10,6 +10,7 @@
 #include "start_up.h"
 #include "update_notice.h"
 #include "web_links.h"
+#include "window_fixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,14 +26,7 @@ const QDate kToday(2026, 12, 8);
 
 class StartUpOrder : public testing::Test {
 protected:
-    void TearDown() override {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible()) {
-                w->close();
-            }
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { closeEveryWindow(); }
     void storeDaysAgo(int days) {
         settings.values["Settings/" + ScrambleSetting("Duration")] =
             ScrambleSetting(kToday.addDays(-days).toString(Qt::ISODate));

@@ -26,6 +26,25 @@ inline void showActive(QWidget* window) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(window, kSafetyNetMs));
 }
 
+// Runs what the event loop would: posted events, then the deletions of the
+// windows that were unloaded.
+inline void flushDeletes() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Closes every window a test left open, each deleting itself as it closes,
+// so that none outlives its test.
+inline void closeEveryWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            w->setAttribute(Qt::WA_DeleteOnClose, true);
+            w->close();
+        }
+    }
+    flushDeletes();
+}
+
 class WindowTest : public testing::Test {
 protected:
     // A new main window over `record`, shown and holding the keyboard.

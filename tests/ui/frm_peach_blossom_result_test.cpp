@@ -2,6 +2,7 @@
 #include "frm_about.h"
 #include "frm_peach_blossom_result.h"
 #include "link_label.h"
+#include "lunar_year_table.h"
 #include "reading_computation.h"
 #include "reading_texts.h"
 #include "sign_pictures.h"
@@ -32,9 +33,8 @@
 
 namespace {
 
-const std::array<std::string, 12> kAnimals{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
-                                           "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
-const std::array<std::string, 5> kElements{"Metal", "Water", "Wood", "Fire", "Earth"};
+using engine::kAnimals;
+using engine::kElements;
 
 // A record as a reading of sign 1..12 leaves it, with a name and date that the
 // window must not show.
@@ -44,8 +44,9 @@ engine::ReadingRecord readingFor(int sign) {
     record.Day = "29";
     record.Month = "November";
     record.Year = "1977";
-    engine::ChineseZodiacDescription(record, kElements[static_cast<std::size_t>(sign - 1) % 5],
-                                     kAnimals[static_cast<std::size_t>(sign - 1)]);
+    engine::ChineseZodiacDescription(record,
+                                     std::string(kElements[static_cast<std::size_t>(sign - 1) % 5]),
+                                     std::string(kAnimals[static_cast<std::size_t>(sign - 1)]));
     return record;
 }
 
@@ -167,7 +168,7 @@ TEST_P(ResultWindowShowsEachSign, famous_people_wrap_between_words_inside_the_fi
 
 INSTANTIATE_TEST_SUITE_P(AllSigns, ResultWindowShowsEachSign, testing::Range(1, 13),
                          [](const testing::TestParamInfo<int>& info) {
-                             return kAnimals[static_cast<std::size_t>(info.param - 1)];
+                             return std::string(kAnimals[static_cast<std::size_t>(info.param - 1)]);
                          });
 
 TEST_F(ResultWindowTest, the_dogs_eight_names_need_more_than_one_line) {
@@ -196,9 +197,9 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, ResultWindowWithoutASign, testing::Values(0
                          });
 
 TEST_F(ResultWindowTest, element_paragraph_keeps_its_fixed_size_and_cuts_off_what_does_not_fit) {
-    for (const std::string& element : kElements) {
+    for (const std::string_view element : kElements) {
         engine::ReadingRecord record;
-        engine::ChineseZodiacDescription(record, element, "Rat");
+        engine::ChineseZodiacDescription(record, std::string(element), "Rat");
         auto* window = open(record);
         EXPECT_EQ(lblResult(window, 4)->geometry(), QRect(8, 100, 599, 65)) << element;
         EXPECT_EQ(lblResult(window, 4)->text(), QString::fromStdString(record.ElementText));

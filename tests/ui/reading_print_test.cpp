@@ -1,6 +1,7 @@
 #include "reading_print.h"
 
 #include "modal_watchdog.h"
+#include "printed_page.h"
 #include "printer_chooser.h"
 
 #include "reading_computation.h"
@@ -10,9 +11,7 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,46 +21,16 @@
 
 namespace {
 
-// Runs one of poppler's tools and returns its standard output.
-std::optional<QString> runTool(const QString& tool, const QStringList& args) {
-    const QString path = QStandardPaths::findExecutable(tool);
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    QProcess process;
-    process.start(path, args);
-    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
-        return std::nullopt;
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-bool havePoppler() {
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
-           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
-           !QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty();
-}
-
-// The page's text with every run of blanks and line ends made one blank, so
-// that text wrapped over lines reads as it was written; ligatures such as "fi"
-// come back as their letters.
-QString pdfText(const QString& pdf) {
-    return runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
-        .value_or(QString())
-        .normalized(QString::NormalizationForm_KC)
-        .simplified();
-}
-
 int pdfPages(const QString& pdf) {
-    const QString info = runTool(QStringLiteral("pdfinfo"), {pdf}).value_or(QString());
+    const QString info = runPopplerTool(QStringLiteral("pdfinfo"), {pdf}).value_or(QString());
     const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 // pdfimages -list prints two header lines, then one line per picture.
 int pdfPictures(const QString& pdf) {
-    const QString list =
-        runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).value_or(QString());
+    const QString list = runPopplerTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                             .value_or(QString());
     // Two header lines, then one line per image; a picture's transparency
     // mask ("smask") is part of the same picture.
     int pictures = 0;
@@ -79,9 +48,9 @@ struct WordPlace {
 
 // Where the page's first word with this exact text was drawn.
 std::optional<WordPlace> wordPlace(const QString& pdf, const QString& word) {
-    const QString html =
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")})
-            .value_or(QString());
+    const QString html = runPopplerTool(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-bbox"), pdf, QStringLiteral("-")})
+                             .value_or(QString());
     const auto page =
         QRegularExpression(QStringLiteral("<page width=\"[\\d.]+\" height=\"([\\d.]+)\""))
             .match(html);

@@ -1,3 +1,4 @@
+#include "lunar_year_table.h"
 #include "sign_pictures.h"
 
 #include <QColor>
@@ -19,9 +20,6 @@
 #include <utility>
 
 namespace {
-
-const std::array<std::string, 12> kAnimals{"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
-                                           "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
 
 // The disc's purple, RGB 104, 45, 123; JPEG and scaling move it a little.
 bool isDiscPurple(QColor c) {
@@ -60,7 +58,8 @@ TEST_P(SignPictureOfEachSign, is_an_opaque_purple_disc_on_transparency) {
 
 INSTANTIATE_TEST_SUITE_P(AllTwelve, SignPictureOfEachSign, testing::Range(1, 13),
                          [](const testing::TestParamInfo<int>& info) {
-                             return kAnimals[static_cast<std::size_t>(info.param - 1)];
+                             return std::string(
+                                 engine::kAnimals[static_cast<std::size_t>(info.param - 1)]);
                          });
 
 // Every stored picture, those only some traditions draw included.

@@ -11,6 +11,7 @@
 #include "frm_peach_blossom_result.h"
 #include "layout_scale.h"
 #include "link_label.h"
+#include "lunar_year_table.h"
 #include "reading_texts.h"
 #include "result_rows.h"
 #include "sign_profiles.h"
@@ -44,9 +45,9 @@ qsizetype shownSize(const engine::ReadingRecord& r, std::string engine::ReadingR
 std::string longestParagraphElement() {
     std::string longest;
     qsizetype size = -1;
-    for (const char* element : {"Metal", "Water", "Wood", "Fire", "Earth"}) {
+    for (const std::string_view element : engine::kElements) {
         engine::ReadingRecord r;
-        engine::ChineseZodiacDescription(r, element, "Rat");
+        engine::ChineseZodiacDescription(r, std::string(element), "Rat");
         if (shownSize(r, &engine::ReadingRecord::ElementText) > size) {
             size = shownSize(r, &engine::ReadingRecord::ElementText);
             longest = element;
@@ -217,11 +218,10 @@ TEST_F(WindowFit, result_window_with_each_signs_reading) {
         return row.field == &engine::ReadingRecord::FamousPeople;
     });
     const int famousPeopleRow = static_cast<int>(famous - kResultRows.begin());
-    for (const char* sign : {"Rat", "Ox", "Tiger", "Rabbit", "Dragon", "Snake", "Horse", "Goat",
-                             "Monkey", "Rooster", "Dog", "Pig"}) {
-        SCOPED_TRACE(sign);
+    for (const std::string_view sign : engine::kAnimals) {
+        SCOPED_TRACE(std::string(sign));
         engine::ReadingRecord record;
-        engine::ChineseZodiacDescription(record, element, sign);
+        engine::ChineseZodiacDescription(record, element, std::string(sign));
         FakePrinterChooser printers;
         frmPeachBlossomResult window(record, printers);
         expectEverythingFits(&window);
