@@ -36,8 +36,7 @@ fail() {
 }
 
 # The files a desktop looks for, relative to the prefix, with what Debian
-# wants beside them: the private module under the multiarch folder, a
-# changelog and a manual page.
+# wants beside them: a changelog and a manual page.
 expected_files=(
     "bin/$program"
     "share/doc/$package/changelog.gz"
@@ -224,8 +223,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 # The xcb platform plugin and the JPEG image plugin that shows the sign
 # pictures ship in libqt6gui6 on Debian 12 (not in qt6-qpa-plugins), so the
-# dependency on libqt6gui6 brings them along. Qt Print Support is needed by
-# the print-dialog module alone.
+# dependency on libqt6gui6 brings them along; Qt Print Support draws the print
+# dialog.
 depends=$(field Depends)
 echo "Depends: $depends"
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-dejavu-core; do
