@@ -11,26 +11,21 @@
 // down around each step stays out of the figure.
 #include "app_controller.h"
 #include "controls.h"
-#include "fonts.h"
+#include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
 #include "lunar_year_table.h"
-#include "printer_chooser.h"
-#include "process_end.h"
-#include "program_icon.h"
-#include "prompter.h"
-#include "quiet_seams.h"
+#include "paint_wait.h"
 #include "reading_computation.h"
 #include "reading_record.h"
-#include "url_opener.h"
+#include "run_application.h"
+#include "shell_fakes.h"
 #include "web_links.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmapCache>
-#include <QPointer>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -39,12 +34,6 @@
 #include <optional>
 
 namespace {
-
-class NoEnd final : public ProcessEnd {
-public:
-    void end(int) override { ++ends; }
-    int ends = 0;
-};
 
 void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -56,23 +45,23 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 
 struct Seams {
     engine::ReadingRecord record;
-    SilentPrompter prompter;
-    NoPrinter printers;
-    NoBrowser browser;
+    FakePrompter prompter;
+    FakePrinterChooser printers; // cancels
+    FakeUrlOpener browser;
     WebLinks links{browser};
-    NoEnd processEnd;
+    FakeProcessEnd processEnd;
     AppController controller{record, prompter, printers, links, processEnd};
 };
 
-// A main window with a valid reading typed in, shown and painted.
+// A main window with a valid reading typed in, shown and painted; null if
+// it was never painted.
 frmMain* readyMainWindow(Seams& seams) {
     frmMain* main = seams.controller.showMain();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Li Wei"));
     control<QComboBox>(main, "cboDate")->setCurrentIndex(4);
     control<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
     control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1975"));
-    waitUntilPainted(main);
-    return main;
+    return waitUntilPainted(main) ? main : nullptr;
 }
 
 // The first click of the process is the one a user meets: the result
@@ -84,7 +73,7 @@ std::optional<double> firstClickMs;
 
 void BM_ShowMainWindow(benchmark::State& state) {
     engine::ReadingRecord record;
-    SilentPrompter prompter;
+    FakePrompter prompter;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         auto* window = new frmMain(record, prompter);
@@ -104,6 +93,10 @@ void BM_ClickToPaintedResult(benchmark::State& state) {
     Seams seams;
     for (auto _ : state) {
         frmMain* main = readyMainWindow(seams);
+        if (!main) {
+            state.SkipWithError("the main window was never painted");
+            break;
+        }
         // Every click decodes its sign picture afresh, as the first reading
         // of each sign does.
         QPixmapCache::clear();
@@ -136,6 +129,10 @@ void BM_BackToPaintedMain(benchmark::State& state) {
     Seams seams;
     for (auto _ : state) {
         frmMain* main = readyMainWindow(seams);
+        if (!main) {
+            state.SkipWithError("the main window was never painted");
+            break;
+        }
         control<QPushButton>(main, "cmdProceed")->click();
         clickedBefore = true;
         frmPeachBlossomResult* result = seams.controller.resultWindow();
@@ -202,11 +199,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    // As in the program once its first window is up: windows come and go
-    // without ending the run, and the program icon is set.
-    QApplication::setQuitOnLastWindowClosed(false);
-    look::installFontSubstitutes();
-    QApplication::setWindowIcon(look::programIcon());
+    // Set up as the program is before its first window.
+    const ApplicationSetup setup;
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -2,6 +2,8 @@
 // ... through the real windows and the AppController's hand-over, and the
 // resident memory (VmRSS) after the first reading and along the way.
 //   memory_cycles [--cycles N] [--pixmap-cache-kib K]
+// The application is set up as the program's (ApplicationSetup), pixmap
+// cache limit included unless --pixmap-cache-kib gives another.
 // The readings go round the twelve signs, so every sign picture is drawn.
 // At the end it reports what the memory is made of: the same process after
 // emptying Qt's pixmap cache, and after handing freed heap back to the
@@ -10,24 +12,19 @@
 // (offscreen when unset); not part of the tests.
 #include "app_controller.h"
 #include "controls.h"
-#include "fonts.h"
+#include "fakes.h"
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
-#include "printer_chooser.h"
-#include "process_end.h"
-#include "program_icon.h"
-#include "prompter.h"
-#include "quiet_seams.h"
+#include "paint_wait.h"
 #include "reading_record.h"
-#include "url_opener.h"
+#include "run_application.h"
+#include "shell_fakes.h"
 #include "web_links.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmapCache>
-#include <QPointer>
 #include <QPushButton>
 
 #include <malloc.h>
@@ -39,11 +36,6 @@
 #include <string>
 
 namespace {
-
-class NoEnd final : public ProcessEnd {
-public:
-    void end(int) override { std::fprintf(stderr, "memory_cycles: the program ended\n"); }
-};
 
 long statusKiB(const char* field) {
     std::ifstream status("/proc/self/status");
@@ -87,19 +79,19 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    look::installFontSubstitutes();
-    QApplication::setWindowIcon(look::programIcon());
+    const ApplicationSetup setup;
+    // After the setup, so that another limit can be held against the program's.
     if (pixmapCacheKiB >= 0) {
         QPixmapCache::setCacheLimit(pixmapCacheKiB);
     }
 
     engine::ReadingRecord record;
-    SilentPrompter prompter;
-    NoPrinter printers;
-    NoBrowser browser;
+    FakePrompter prompter;
+    FakePrinterChooser printers; // cancels
+    FakeUrlOpener browser;
     WebLinks links(browser);
-    NoEnd processEnd;
+    FakeProcessEnd processEnd;
+    processEnd.onEnd = [] { std::fprintf(stderr, "memory_cycles: the program ended\n"); };
     AppController controller(record, prompter, printers, links, processEnd);
 
     std::printf("platform %s, pixmap cache limit %d KiB\n",

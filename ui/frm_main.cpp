@@ -1,7 +1,7 @@
 #include "frm_main.h"
 
-#include "colours.h"
 #include "form.h"
+#include "frm_main_design.h"
 #include "link_label.h"
 #include "prompter.h"
 #include "random_source.h"
@@ -19,33 +19,6 @@
 #include <cmath>
 
 namespace {
-
-// The window as designed, in twips (left, top, width, height); controls in
-// fraDetails and fraFullBrand are relative to their frame. The links come
-// after the design's tab order, for keyboard users; of the two banners only
-// the one in front is reached.
-form::Design design() {
-    using namespace form;
-    const QString intro = frmMain::tr("Know more about your romance direction with the Chinese "
-                                      "Amoret Chart. Enter your personal details to get started.");
-    // clang-format off
-    return {form::Unit::Twips, {7590, 4650}, {
-        {"Label14",      Kind::Link,     nullptr,        {1230, 0, 5130, 435},    texts::forumInvitation(), 8.25, Bold | Underline | CenterH | Wrap, look::kLinkBlue, 5},
-        {"Label1_1",     Kind::Label,    nullptr,        {488, 840, 6615, 435},   intro,                          8.25, Bold | CenterH | Wrap, look::kDarkPurple},
-        {"fraDetails",   Kind::GroupBox, nullptr,        {1645, 1860, 4300, 1695}, frmMain::tr("Your Details Please"), 8.25, Bold, look::kPurple},
-        {"Label1_0",     Kind::Label,    "fraDetails",   {480, 360, 495, 195},    frmMain::tr("Name"),        8.25, 0, look::kDarkPurple},
-        {"txtName",      Kind::TextBox,  "fraDetails",   {1050, 285, 3105, 345},  {},                            8.25, 0, look::kInputText, 0},
-        {"Label2",       Kind::Label,    "fraDetails",   {105, 750, 870, 195},    frmMain::tr("Birth Date"),  8.25, 0, look::kDarkPurple},
-        {"cboDate",      Kind::List,     "fraDetails",   {1050, 690, 645, 315},   {},                            8.25, 0, look::kInputText, 1, frmMain::tr("Birth Date: Day")},
-        {"cboMonth",     Kind::List,     "fraDetails",   {1755, 690, 1305, 315},  {},                            8.25, 0, look::kInputText, 2, frmMain::tr("Birth Date: Month")},
-        {"cboYear",      Kind::List,     "fraDetails",   {3120, 690, 1095, 315},  {},                            8.25, 0, look::kInputText, 3, frmMain::tr("Birth Date: Year")},
-        {"cmdProceed",   Kind::Button,   "fraDetails",   {120, 1200, 4065, 375},  frmMain::tr("&Get My Peach Blossom Reading"), 8.25, Bold, look::kInputText, 4},
-        {"fraFullBrand", Kind::Banners,  nullptr,        {-7, 3840, 7605, 800},   {}},
-        {"lblFullBrand", Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::fullBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 6},
-        {"lblCobrand",   Kind::Link,     "fraFullBrand", {120, 120, 7425, 615},   texts::coBrandBanner(), 8.25, Bold | Underline | CenterH | CenterV | Wrap | Opaque, look::kLinkBlue, 7},
-    }};
-    // clang-format on
-}
 
 // Month positions of April, June, September and November.
 constexpr int kThirtyDayMonths[] = {3, 5, 8, 10};
@@ -73,7 +46,7 @@ frmMain::frmMain(engine::ReadingRecord& record, Prompter& prompter, QWidget* par
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    const form::Design window = design();
+    const form::Design window = frmMainDesign();
     QWidget* client = look::applyWindowLook(this, window.clientPixels());
     const form::Form controls(client, window);
 

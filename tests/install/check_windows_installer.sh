@@ -4,9 +4,10 @@
 # the installed program started from its folder (main window up, its setting
 # in the registry), a second copy refused, both closed, then the uninstaller,
 # after which nothing of the program is left. Then once more in a Simplified
-# and a Traditional Chinese, a Korean, a Vietnamese and a Japanese session:
-# the Start-menu entry and the uninstall entry carry the program's title in
-# that language, and an uninstaller run in English still removes them.
+# and a Traditional Chinese, a Korean, a Vietnamese, a Japanese, a Thai and an
+# Indonesian session: the Start-menu entry and the uninstall entry carry the
+# program's title in that language, and an uninstaller run in English still
+# removes them.
 # Usage: check_windows_installer.sh <Windows build folder> (needs DISPLAY).
 # The installed program runs with plain Wine: it must find every DLL it needs
 # in its own folder, not on the build's WINEPATH.
@@ -95,7 +96,7 @@ echo "check_windows_installer: uninstalled; nothing of the program is left"
 # the program does.
 locales="$build/locales"
 mkdir -p "$locales"
-for language in zh_CN zh_HK ko_KR vi_VN ja_JP; do
+for language in zh_CN zh_HK ko_KR vi_VN ja_JP th_TH id_ID; do
     [ -e "$locales/$language.UTF-8/LC_CTYPE" ] ||
         localedef -i "$language" -f UTF-8 "$locales/$language.UTF-8" ||
         [ -e "$locales/$language.UTF-8/LC_CTYPE" ] || fail "cannot make the $language locale"
@@ -103,7 +104,7 @@ done
 # The titles the installer was given, from the program's translations.
 title_in() { sed -n "s/^set(CPACK_QYAC_TITLE_$1 \"\(.*\)\")\$/\1/p" "$build/CPackConfig.cmake"; }
 for session in "zh_CN $(title_in ZH_CN)" "zh_HK $(title_in ZH_TW)" "ko_KR $(title_in KO)" \
-    "vi_VN $(title_in VI)" "ja_JP $(title_in JA)"; do
+    "vi_VN $(title_in VI)" "ja_JP $(title_in JA)" "th_TH $(title_in TH)" "id_ID $(title_in ID)"; do
     language="${session%% *}"
     title="${session#* }"
     [ -n "$title" ] || fail "no $language title in $build/CPackConfig.cmake"
@@ -120,4 +121,4 @@ for session in "zh_CN $(title_in ZH_CN)" "zh_HK $(title_in ZH_TW)" "ko_KR $(titl
     ! registered || fail "the uninstaller left $uninstall_key after a $language install"
     [ ! -e "$folder" ] || fail "the uninstaller left $folder after a $language install"
 done
-echo "check_windows_installer: the Start-menu entry reads $(title_in ZH_CN), $(title_in ZH_TW), $(title_in KO), $(title_in VI) and $(title_in JA) in those sessions; uninstalled from English"
+echo "check_windows_installer: the Start-menu entry reads $(title_in ZH_CN), $(title_in ZH_TW), $(title_in KO), $(title_in VI), $(title_in JA), $(title_in TH) and $(title_in ID) in those sessions; uninstalled from English"

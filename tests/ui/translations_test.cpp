@@ -60,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Choice{{"zh-SG"}, "zh_CN"}, Choice{{"en-US", "zh-CN"}, ""},
                     Choice{{"de-DE", "fr", "zh-TW"}, "zh_TW"}, Choice{{"ko-KR", "ko"}, "ko"},
                     Choice{{"ko"}, "ko"}, Choice{{"vi-VN"}, "vi"}, Choice{{"ja-JP"}, "ja"},
-                    Choice{{"ja"}, "ja"}, Choice{{"de-DE", "vi"}, "vi"},
+                    Choice{{"ja"}, "ja"}, Choice{{"de-DE", "vi"}, "vi"}, Choice{{"th-TH"}, "th"},
+                    Choice{{"th"}, "th"}, Choice{{"id-ID"}, "id"}, Choice{{"id"}, "id"},
                     Choice{{"en-GB", "ja-JP"}, ""}, Choice{{"C"}, ""}, Choice{{}, ""}),
     [](const auto& info) {
         const QString to =
@@ -82,14 +83,17 @@ QStringList famousPeople() {
 
 // What may stay in Latin letters in any language: the program's initials
 // and version, web addresses, access keys, famous people whose names the
-// language writes as English does.
+// language writes in Latin letters, as English does or with its own accents.
 QString withoutWhatMayStay(QString text) {
     text = reading_texts::spoken(text);
     text.remove(linkAddress(Link::HomePage)).remove(QLatin1String(kMainHost));
     text.remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)|\\bQY\\b|v1\\.0")));
+    const QRegularExpression latin(QStringLiteral("^[\\p{Latin}\\p{Common}\\p{Inherited}]+$"));
     for (const QString& name : famousPeople()) {
-        if (QCoreApplication::translate("FamousPeople", name.toUtf8().constData()) == name) {
-            text.remove(name);
+        const QString shown =
+            QCoreApplication::translate("FamousPeople", name.toUtf8().constData());
+        if (latin.match(shown).hasMatch()) {
+            text.remove(shown);
         }
     }
     return text;
@@ -270,10 +274,13 @@ TEST_P(InTranslation, every_sign_and_element_in_the_window_and_on_the_printed_pa
             readingTexts(readingOf(engine::kElements[i % 5], engine::kAnimals[i]));
         // A page drawn without a font for the script would hold no text at all.
         // pdftotext puts a blank where the drawing font changes, as it may
-        // within a title whose characters come from two CJK fonts.
-        const QRegularExpression blanks(QStringLiteral("\\s"));
-        EXPECT_TRUE(
-            QString(texts.back()).remove(blanks).contains(look::windowCaption().remove(blanks)))
+        // within a title whose characters come from two CJK fonts, and it gives
+        // Thai tone marks that the font draws in raised forms of its own as
+        // private-use characters.
+        const QRegularExpression blanksAndMarks(QStringLiteral("[\\s\\p{Mn}\\p{Co}]"));
+        EXPECT_TRUE(QString(texts.back())
+                        .remove(blanksAndMarks)
+                        .contains(look::windowCaption().remove(blanksAndMarks)))
             << texts.back().toStdString();
         expectTranslated(texts);
     }
@@ -283,7 +290,13 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, InTranslation,
     testing::Values(Language{"zh_CN", "三月", false}, Language{"zh_TW", "三月", false},
                     Language{"ko", "3월", false}, Language{"ja", "3月", false, {"OK"}},
-                    Language{"vi", "Tháng 3", true, {"an", "beryl", "can", "in", "jasper", "may"}}),
+                    Language{"vi", "Tháng 3", true, {"an", "beryl", "can", "in", "jasper", "may"}},
+                    Language{"th", "มีนาคม", false},
+                    Language{"id",
+                             "Maret",
+                             true,
+                             {"april", "forum", "garnet", "jasper", "jupiter", "mars", "november",
+                              "ok", "planet", "september", "uranus", "venus", "yang", "yin"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Animal {
@@ -326,7 +339,8 @@ INSTANTIATE_TEST_SUITE_P(Traditions, TraditionsAnimal,
                                          Animal{"vi", "Ox", 0, "Trâu", "water_buffalo.jpg"},
                                          Animal{"vi", "Tiger", 2, "mèo", "03_tiger.jpg"},
                                          Animal{"ja", "Pig", 0, "猪", "wild_boar.jpg"},
-                                         Animal{"ko", "Pig", 0, "돼지", "12_pig.jpg"}),
+                                         Animal{"ko", "Pig", 0, "돼지", "12_pig.jpg"},
+                                         Animal{"id", "Ox", 0, "Kerbau", "water_buffalo.jpg"}),
                          [](const auto& info) {
                              return std::string(info.param.language) + "_" + info.param.sign;
                          });

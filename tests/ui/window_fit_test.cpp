@@ -15,6 +15,7 @@
 #include "reading_texts.h"
 #include "result_rows.h"
 #include "sign_profiles.h"
+#include "thai_words.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -32,6 +33,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -67,6 +69,39 @@ std::string nameOf(const QWidget* w) {
     return w->objectName().toStdString();
 }
 
+// A Thai text breaks its lines only between words, as the dictionary finds
+// them: every place where Qt may break inside a run of Thai letters is where
+// a word begins. The marks that only steer line breaks (zero-width spaces,
+// word joiners) are no letters: a break at one inside a word is inside it.
+void expectThaiBreaksBetweenWords(const QLabel* label) {
+    const QString shown = label->text();
+    QString read;              // the text without those marks
+    std::vector<qsizetype> at; // where each of its characters is in `shown`
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown.at(i) != QChar(0x200B) && shown.at(i) != QChar(0x2060)) {
+            read += shown.at(i);
+            at.push_back(i);
+        }
+    }
+    const auto words = thaiWordStarts(read);
+    if (!words) {
+        return; // no dictionary on this system to hold the breaks against
+    }
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, shown);
+    for (qsizetype p = breaks.toNextBoundary(); p > 0 && p < shown.size();
+         p = breaks.toNextBoundary()) {
+        const auto next =
+            static_cast<qsizetype>(std::lower_bound(at.begin(), at.end(), p) - at.begin());
+        if (next == 0 || next == read.size() || read.at(next - 1).script() != QChar::Script_Thai ||
+            read.at(next).script() != QChar::Script_Thai) {
+            continue;
+        }
+        EXPECT_TRUE(words->contains(next))
+            << nameOf(label) << " may break inside a Thai word: " << read.left(next).toStdString()
+            << " / " << read.mid(next).toStdString();
+    }
+}
+
 // The text a label shows needs no more room than the label has.
 void expectTextFits(const QLabel* label) {
     if (label->text().isEmpty()) {
@@ -78,6 +113,10 @@ void expectTextFits(const QLabel* label) {
         const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
                                                   Qt::TextWordWrap, label->text());
         EXPECT_LE(needed.height(), room.height()) << nameOf(label) << " loses wrapped lines";
+        // A text that finds nowhere to break (Thai without its dictionary)
+        // runs out at the right.
+        EXPECT_LE(needed.width(), room.width()) << nameOf(label) << " has a line too long to wrap";
+        expectThaiBreaksBetweenWords(label);
     } else {
         EXPECT_LE(metrics.horizontalAdvance(label->text()), room.width())
             << nameOf(label) << " is cut at the right";
