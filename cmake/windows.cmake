@@ -17,11 +17,11 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 # Qt's own texts in Chinese, Korean and Japanese (the standard buttons, Qt's
-# dialogs; Qt has no Vietnamese, whose buttons the program's translation
-# carries): the .qm files of Qt 6.4.2 are the same on every platform, so the
-# host's qt6-translations-l10n serves. Windows Qt finds them through QLibraryInfo,
-# which for a program that carries Qt's DLLs beside it (the installed one)
-# means a folder "translations" beside the executable.
+# dialogs; Qt has no Vietnamese, Thai or Indonesian, whose buttons the
+# program's translation carries): the .qm files of Qt 6.4.2 are the same on
+# every platform, so the host's qt6-translations-l10n serves. Windows Qt finds
+# them through QLibraryInfo, which for a program that carries Qt's DLLs beside
+# it (the installed one) means a folder "translations" beside the executable.
 set(QYAC_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
     "Where Qt's translations (qtbase_*.qm) of this Qt version are")
 set(QYAC_QT_TRANSLATIONS "")
@@ -67,14 +67,17 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     list(JOIN dirs ";" QYAC_WINE_PATH)
     set(QYAC_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine")
     # Qt's offscreen platform on Windows reads its fonts from one folder:
-    # the design font's stand-in and the CJK fonts, as Linux has them.
+    # the design font's stand-in, the CJK fonts and the Thai one, as Linux
+    # has them.
     set(QYAC_WINE_FONT_DIR "${CMAKE_BINARY_DIR}/fonts")
     file(MAKE_DIRECTORY "${QYAC_WINE_FONT_DIR}")
     foreach(face /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
                  /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
                  /usr/share/fonts/truetype/wqy/wqy-microhei.ttc
                  /usr/share/fonts/truetype/lexi/LexiGulim.ttf
-                 /usr/share/fonts/truetype/vlgothic/VL-Gothic-Regular.ttf)
+                 /usr/share/fonts/truetype/vlgothic/VL-Gothic-Regular.ttf
+                 /usr/share/fonts/truetype/tlwg/Loma.ttf
+                 /usr/share/fonts/truetype/tlwg/Loma-Bold.ttf)
         if(NOT EXISTS "${face}")
             message(STATUS "Windows: ${face} is not installed; offscreen Qt under Wine goes without it")
             continue()

@@ -31,7 +31,7 @@ install(FILES /usr/share/common-licenses/GPL-3 DESTINATION . RENAME GPL-3.txt)
 # The program's title in each language of the installer, from the program's
 # own translations, for the Start-menu entry and "Apps & features".
 set(CPACK_QYAC_TITLE "QY Amoret Chart")
-foreach(language zh_CN zh_TW ko vi ja)
+foreach(language zh_CN zh_TW ko vi ja th id)
     file(READ ${PROJECT_SOURCE_DIR}/translations/qyamoretchart_${language}.ts ts)
     string(REGEX MATCH "<source>${CPACK_QYAC_TITLE}</source>[ \t\r\n]*<translation>([^<]+)</translation>"
            found "${ts}")
