@@ -17,7 +17,9 @@ const QChar kWordJoiner(0x2060);
 // blanks of a name written with them. A wrapped list then breaks between
 // names, or at a blank, never inside a name, whether the script breaks at
 // blanks (Latin, Hangul) or almost anywhere (Han, kana). Word joiners hold
-// the pieces together; the text reads the same.
+// the pieces together; the text reads the same. Inside a run of Thai letters
+// Qt takes its breaks from libthai's dictionary whatever the joiners say,
+// which is why the Thai translation keeps Western names in Latin letters.
 QString keptWhole(const QString& name) {
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, name);
     QString joined;
