@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Carbuncle, Red Garnet</source>
-        <translation>Batu delima, Garnet merah</translation>
+        <translation>Almandin, Garnet merah</translation>
     </message>
     <message>
         <source>Yin (positive)</source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>Violet</source>
-        <translation>Lembayung</translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>White Onyx</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>You are more logical than emotional in nature. Your quiet, dignified presence earns the respect of others. You are prudent and always stay in control. The unfamiliar can make you uneasy. You are particular about details and serious about life. You are a good organizer and planner. You are disciplined and conservative.</source>
-        <translation>Anda lebih logis daripada emosional. Pembawaan Anda yang tenang dan berwibawa membuat Anda dihormati. Anda berhati-hati dan selalu memegang kendali. Hal yang belum dikenal membuat Anda gelisah. Anda teliti dan serius menjalani hidup. Anda pandai mengatur dan merencanakan. Anda disiplin dan konservatif.</translation>
+        <translation>Anda lebih logis daripada emosional. Pembawaan Anda yang tenang dan berwibawa membuat Anda dihormati. Anda berhati-hati dan selalu memegang kendali. Hal asing bisa membuat Anda gelisah. Anda teliti dan serius menjalani hidup. Anda pandai mengatur dan merencanakan. Anda disiplin dan konservatif.</translation>
     </message>
 </context>
 <context>

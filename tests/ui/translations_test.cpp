@@ -296,7 +296,8 @@ INSTANTIATE_TEST_SUITE_P(
                              "Maret",
                              true,
                              {"april", "forum", "garnet", "jasper", "jupiter", "mars", "november",
-                              "ok", "planet", "september", "uranus", "venus", "yang", "yin"}}),
+                              "ok", "planet", "september", "uranus", "venus", "violet", "yang",
+                              "yin"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Animal {
