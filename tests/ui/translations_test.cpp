@@ -1,7 +1,9 @@
 // The program in the user's language: the translation a system's language
 // list chooses; in each translation, every text of every window, message box
-// and printed page translated, each tradition's animals named and drawn,
-// while the engine is still given English texts.
+// and printed page translated, in the standard terms translations/GLOSSARY.md
+// lists, each tradition's animals named and drawn, while the engine is still
+// given English texts. A translation that swaps two signs, a Yes that reads
+// No, or one tradition's animals in another language fails here.
 #include "captions.h"
 #include "controls.h"
 #include "fakes.h"
@@ -16,6 +18,7 @@
 #include "qt_texts.h"
 #include "reading_print.h"
 #include "reading_texts.h"
+#include "result_rows.h"
 #include "sign_picture_match.h"
 #include "sign_pictures.h"
 #include "sign_profiles.h"
@@ -25,7 +28,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +44,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -197,6 +205,54 @@ QSet<QString> englishWords(const QStringList& texts) {
     return words;
 }
 
+// The glossary's table (translations/GLOSSARY.md, built into the tests):
+// term -> language ("zh_CN") -> the language's word, and the languages.
+struct Glossary {
+    QStringList languages;
+    QHash<QString, QHash<QString, QString>> terms;
+};
+
+const Glossary& glossary() {
+    static const Glossary read = [] {
+        Glossary g;
+        QFile file(QStringLiteral(":/glossary/GLOSSARY.md"));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            ADD_FAILURE() << "the glossary is not built into the tests";
+        }
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (!line.startsWith(u'|')) {
+                if (!g.terms.isEmpty()) {
+                    break; // the one table has ended
+                }
+                continue;
+            }
+            QStringList cells = line.split(u'|');
+            cells = cells.mid(1, cells.size() - 2); // the outer bars
+            for (QString& cell : cells) {
+                cell = cell.trimmed();
+            }
+            if (cells.value(0) == QLatin1String("term")) {
+                g.languages = cells.mid(1);
+            } else if (!g.languages.isEmpty() && !cells.value(0).startsWith(u'-')) {
+                for (qsizetype i = 0; i < g.languages.size(); ++i) {
+                    g.terms[cells.value(0)][g.languages[i]] = cells.value(i + 1);
+                }
+            }
+        }
+        return g;
+    }();
+    return read;
+}
+
+QString inEnglish(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A button's text as read, without its access key: "是(&Y)" and "&Có" alike.
+QString withoutAccessKey(QString text) {
+    return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove(u'&').trimmed();
+}
+
 struct Language {
     const char* name;
     const char* march; // the month list's third entry
@@ -247,6 +303,14 @@ protected:
         }
     }
 
+    // The glossary's word for an English term in the language under test.
+    static QString word(const QString& term) {
+        const QString found = glossary().terms.value(term).value(QLatin1String(GetParam().name));
+        EXPECT_FALSE(found.isEmpty())
+            << "the glossary has no " << GetParam().name << " for \"" << term.toStdString() << "\"";
+        return found;
+    }
+
     static inline QSet<QString> english_;
     std::optional<languages::Translations> translations_;
 };
@@ -266,12 +330,59 @@ TEST_P(InTranslation, main_window_about_box_and_messages_translated_months_given
     window.cmdProceed_Click(); // 5 March 1975
     EXPECT_EQ(record.Month, "March");
     EXPECT_EQ(record.Animal, "Rabbit");
+
+    // The boxes answer with the glossary's words: a Yes that reads No fails.
+    const auto question = makeMessageBox(QStringLiteral("?"), true);
+    const auto message = makeMessageBox(QStringLiteral("!"), false);
+    for (const auto& [box, button, term] : {std::tuple{question.get(), QMessageBox::Yes, "Yes"},
+                                            std::tuple{question.get(), QMessageBox::No, "No"},
+                                            std::tuple{message.get(), QMessageBox::Ok, "OK"}}) {
+        ASSERT_NE(box->button(button), nullptr) << term;
+        EXPECT_EQ(withoutAccessKey(box->button(button)->text()), word(QLatin1String(term)));
+    }
 }
 
+// Every sign's reading, in the window and on its page: translated, in the
+// glossary's words for its sign, element, direction and energy under the
+// glossary's captions, with the picture of the reader's tradition.
 TEST_P(InTranslation, every_sign_and_element_in_the_window_and_on_the_printed_page) {
+    const QStringList pictures = word(QStringLiteral("pictures")).split(u' ', Qt::SkipEmptyParts);
+    ASSERT_EQ(pictures.size(), 12);
     for (std::size_t i = 0; i < engine::kAnimals.size(); ++i) {
-        const QStringList texts =
-            readingTexts(readingOf(engine::kElements[i % 5], engine::kAnimals[i]));
+        const engine::ReadingRecord record =
+            readingOf(engine::kElements[i % 5], engine::kAnimals[i]);
+        SCOPED_TRACE(record.Animal);
+        FakePrinterChooser printers;
+        frmPeachBlossomResult window(record, printers);
+        for (std::size_t row = 0; row < kResultRows.size(); ++row) {
+            if (kResultRows[row].caption) {
+                EXPECT_EQ(control<QLabel>(window, QStringLiteral("lblCaption_%1").arg(row))->text(),
+                          word(QLatin1String(kResultRows[row].caption)));
+            }
+            // "North (337.6 degrees ...)" and "Yin (positive)" by their first word.
+            const QString english = inEnglish(record.*kResultRows[row].field);
+            const QString shown = lblResult(window, static_cast<int>(row))->text();
+            const auto field = kResultRows[row].field;
+            if (field == &engine::ReadingRecord::Animal ||
+                field == &engine::ReadingRecord::Element) {
+                EXPECT_EQ(shown, word(english));
+            } else if (field == &engine::ReadingRecord::Energy) {
+                EXPECT_EQ(shown, word(english.section(u' ', 0, 0)));
+            } else if (field == &engine::ReadingRecord::RomanceDirection) {
+                EXPECT_TRUE(shown.startsWith(word(english.section(u' ', 0, 0))))
+                    << shown.toStdString();
+            }
+        }
+        const QString animal = pictures[static_cast<qsizetype>(i)];
+        const auto file =
+            std::find_if(kSignPictureFiles.begin(), kSignPictureFiles.end(),
+                         [&](const auto& p) { return inEnglish(p.animal) == animal; });
+        ASSERT_NE(file, kSignPictureFiles.end()) << "no picture of " << animal.toStdString();
+        EXPECT_EQ(storedPictureShowing(control<QLabel>(window, "picSign")->pixmap().toImage()),
+                  inEnglish(file->file));
+
+        QTemporaryDir dir;
+        const QStringList texts = textsOf(&window) << pdfText(printed(record, dir));
         // A page drawn without a font for the script would hold no text at all.
         // pdftotext puts a blank where the drawing font changes, as it may
         // within a title whose characters come from two CJK fonts, and it gives
@@ -286,19 +397,40 @@ TEST_P(InTranslation, every_sign_and_element_in_the_window_and_on_the_printed_pa
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, InTranslation,
-    testing::Values(Language{"zh_CN", "三月", false}, Language{"zh_TW", "三月", false},
-                    Language{"ko", "3월", false}, Language{"ja", "3月", false, {"OK"}},
-                    Language{"vi", "Tháng 3", true, {"an", "beryl", "can", "in", "jasper", "may"}},
-                    Language{"th", "มีนาคม", false},
-                    Language{"id",
-                             "Maret",
-                             true,
-                             {"april", "forum", "garnet", "jasper", "jupiter", "mars", "november",
-                              "ok", "planet", "september", "uranus", "venus", "violet", "yang",
-                              "yin"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+const Language kLanguages[] = {
+    Language{"zh_CN", "三月", false},
+    Language{"zh_TW", "三月", false},
+    Language{"ko", "3월", false},
+    Language{"ja", "3月", false, {"OK"}},
+    Language{"vi", "Tháng 3", true, {"an", "beryl", "can", "in", "jasper", "may"}},
+    Language{"th", "มีนาคม", false},
+    Language{"id",
+             "Maret",
+             true,
+             {"april", "forum", "garnet", "jasper", "jupiter", "mars", "november", "ok", "planet",
+              "september", "uranus", "venus", "violet", "yang", "yin"}}};
+
+INSTANTIATE_TEST_SUITE_P(Languages, InTranslation, testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every translation the program ships has its glossary column and its run of
+// the cases above, and neither names a language the program lacks.
+TEST(Glossary, covers_every_translation_the_program_ships) {
+    QStringList shipped;
+    for (QString file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("*.qm")})) {
+        shipped << file.remove(QStringLiteral("qyamoretchart_")).section(u'.', 0, 0);
+    }
+    QStringList tried;
+    for (const Language& language : kLanguages) {
+        tried << QLatin1String(language.name);
+    }
+    QStringList columns = glossary().languages;
+    shipped.sort();
+    tried.sort();
+    columns.sort();
+    EXPECT_EQ(columns, shipped);
+    EXPECT_EQ(tried, shipped);
+}
 
 struct Animal {
     const char* language;

@@ -1,6 +1,6 @@
 // A wait for a window's first paint that ends on the paint event itself;
-// the deadline is only a safety net, as in waits.h. Needs Qt Widgets alone,
-// not Qt Test, so that the benchmarks time windows with it too.
+// the deadline is only a safety net, as in the tests' waits.h. Needs Qt
+// Widgets alone, not Qt Test, as the benchmarks do.
 #pragma once
 
 #include <QEvent>
