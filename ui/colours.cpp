@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace look {
 
@@ -13,9 +12,25 @@ namespace {
 constexpr double kMinimumContrast = 4.5;
 constexpr QRgb kDesignedTextColours[] = {kLinkBlue, kDarkPurple, kPurple, kOliveGreen, kInputText};
 
+// x to the power 2.4 for x in (0, 1], as x squared times the y with y^5 = x^2
+// (Newton's method from above, which cannot overshoot). std::pow would page
+// in libm's tables, a sixth of a megabyte, for these few colours alone.
+double toThePower2point4(double x) {
+    const double square = x * x;
+    double y = 1.0;
+    for (;;) {
+        const double y4 = (y * y) * (y * y);
+        const double next = (4.0 * y + square / y4) / 5.0;
+        if (next >= y) {
+            return square * y;
+        }
+        y = next;
+    }
+}
+
 double luminance(QColor c) {
     const auto channel = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        return v <= 0.04045 ? v / 12.92 : toThePower2point4((v + 0.055) / 1.055);
     };
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }

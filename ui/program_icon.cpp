@@ -1,7 +1,7 @@
 #include "program_icon.h"
 
-#include <QCoreApplication>
-#include <QImage>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace look {
@@ -11,18 +11,22 @@ QIcon programIcon() {
     static QIcon* icon = nullptr;
     if (!icon) {
         icon = new QIcon;
-        // Up to four times the designed 32 pixels: X11 is sent every size as
-        // raw pixels with each window, and a 256-pixel size would add 0.35 MiB
-        // to the program's peak memory for no one's use; launchers and docks
-        // take the theme's icon (256 pixels and scalable) from the desktop
-        // entry. Largest first: on X11 Qt converts the sizes in this order
-        // into one growing property, so the largest copy is made while that
-        // is still empty, which keeps the peak lower.
-        for (const char* size : {"128", "64", "32"}) {
-            // Named as PNG: left to guess the format, the reader would first load
-            // every image plugin (JPEG, GIF, SVG, ...) to ask each one.
-            icon->addPixmap(QPixmap::fromImage(QImage(
-                QStringLiteral(":/icon/qyamoretchart-%1.png").arg(QLatin1String(size)), "PNG")));
+        // The designed 32 pixels, and the larger copies that only a screen of
+        // higher density draws from (64 beyond 1x, 128 beyond 2x). X11 is sent
+        // every size as raw pixels with each window, before it appears;
+        // launchers and docks take the theme's icon (256 pixels and scalable)
+        // from the desktop entry.
+        const qreal density = qGuiApp->devicePixelRatio();
+        for (const int size : {32, 64, 128}) {
+            if (size < 64 * density) {
+                QImageReader reader(QStringLiteral(":/icon/qyamoretchart-%1.png").arg(size), "PNG");
+                // Told the format and not to guess it, the reader decodes the
+                // PNG itself. Left free to guess, even with the format named,
+                // it would first load every image plugin (JPEG, GIF, SVG, ...)
+                // to ask each one, before the window could appear.
+                reader.setAutoDetectImageFormat(false);
+                icon->addPixmap(QPixmap::fromImage(reader.read()));
+            }
         }
         // Pixmaps must not outlive the application.
         qAddPostRoutine([] {

@@ -1,5 +1,7 @@
-// Start-up over a damaged settings store: the main window always appears and
-// the stored value changes only as the update notice's rules say.
+// Start-up in real processes: over a damaged settings store the main window
+// always appears and the stored value changes only as the update notice's
+// rules say; a start ended abruptly keeps its day; what a window not yet
+// drawn has loaded.
 #include "stored_settings.h"
 #include "update_notice.h"
 #include "waits.h"
@@ -73,10 +75,11 @@ void expectToday(const QString& stored, QDate firstDay) {
         << stored.toStdString();
 }
 
-// Starts the program host, waits until start-up's work is done and kills it,
-// as a crash or a lost session would end it. What it printed, or nothing if
-// it never got that far.
-std::optional<QByteArray> runUntilStartedThenKill(const QProcessEnvironment& env) {
+// Starts the program host, waits until start-up's work is done, hands its
+// process id to `whileRunning` and kills it, as a crash or a lost session
+// would end it. What it printed, or nothing if it never got that far.
+std::optional<QByteArray> runUntilStartedThenKill(
+    const QProcessEnvironment& env, const std::function<void(qint64)>& whileRunning = {}) {
     QProcess copy;
     copy.setProcessEnvironment(env);
     copy.start(QYAC_PROGRAM_HOST, QStringList{});
@@ -84,6 +87,8 @@ std::optional<QByteArray> runUntilStartedThenKill(const QProcessEnvironment& env
     const bool started = waitForOutput(copy, out, "started");
     if (!started) {
         ADD_FAILURE() << out.constData() << copy.readAllStandardError().constData();
+    } else if (whileRunning) {
+        whileRunning(copy.processId());
     }
     copy.kill();
     copy.waitForFinished(kSafetyNetMs);
@@ -114,6 +119,24 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, FirstStartEndedAbruptly, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "drawn" : "never_drawn");
                          });
+
+#ifdef Q_OS_LINUX
+// Up to its first painting the program decodes one image, its icon, and
+// loads no image plugin for it: the plugins (JPEG, GIF, SVG, ...) are loaded
+// by the first painting that needs one, after the window has appeared.
+TEST(MainWindowNotYetDrawn, HasLoadedNoImagePlugin) {
+    const Home home;
+    QProcessEnvironment env = home.environment();
+    env.insert("QYAC_HOST_NEVER_DRAWN", "1");
+    ASSERT_TRUE(runUntilStartedThenKill(env, [](qint64 pid) {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+        ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+        for (const QByteArray& mapping : maps.readAll().split('\n')) {
+            EXPECT_FALSE(mapping.contains("/imageformats/")) << mapping.constData();
+        }
+    }));
+}
+#endif
 
 TEST_P(DamagedSettings, MainWindowStillAppears) {
     const Home home;
