@@ -4,7 +4,8 @@
 
 namespace look {
 
-// The program icon, in every size it ships.
+// The program icon: the designed 32 pixels, and the larger sizes it ships
+// where a screen of higher density draws them.
 QIcon programIcon();
 
 } // namespace look
