@@ -3,7 +3,6 @@
 #include "fonts.h"
 
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -57,22 +56,10 @@ static int lineHeight(const QFont& font) {
     return std::max(metrics.height(), metrics.lineSpacing()) + languageExtraHeight(font);
 }
 
-// The family `base` is drawn in, asked of the font database rather than of a
-// loaded font: a plain window loads its fonts only when it is first painted,
-// after it appears, and at the design font nothing else here needs one.
-static QString databaseFamily(const QFont& base) {
-    for (const QString& family : {base.family(), QFont::substitute(base.family())}) {
-        if (QFontDatabase::hasFamily(family)) {
-            return family;
-        }
-    }
-    return QFontInfo(base).family();
-}
-
 qreal layoutScaleFor(const QFont& base) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
-    const QString family = databaseFamily(base);
+    const QString family = QFontInfo(base).family();
     const bool designFamily =
         family.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) == 0 ||
         family.compare(QLatin1String("DejaVu Sans"), Qt::CaseInsensitive) == 0;
