@@ -19,7 +19,8 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
-PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core libbenchmark-dev libx11-dev
+PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core
+          libbenchmark-dev libx11-dev
           libxdamage-dev xvfb python3 valgrind dbus-daemon)
 missing=()
 for pkg in "${PACKAGES[@]}"; do
