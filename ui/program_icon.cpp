@@ -1,13 +1,27 @@
 #include "program_icon.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 
 namespace look {
 
+QImage programIconImage(int size) {
+    // Straight RGBA, 8 bits a channel, row after row: what the PNG of the
+    // same size decodes to. Read in place, with no decoder: even a PNG named
+    // as such has Qt's image reader list and open every installed image
+    // plugin (JPEG, GIF, SVG, ...) first, before the window could appear.
+    const QResource pixels(QStringLiteral(":/icon/qyamoretchart-%1.rgba").arg(size));
+    if (size <= 0 || pixels.size() != qint64(size) * size * 4 ||
+        pixels.compressionAlgorithm() != QResource::NoCompression) {
+        return {};
+    }
+    // A copy: the image must not point into the resource once it is unloaded.
+    return QImage(pixels.data(), size, size, size * 4, QImage::Format_RGBA8888).copy();
+}
+
 QIcon programIcon() {
-    // Decoded once: every result and about window asks for it again.
+    // Made once: every result and about window asks for it again.
     static QIcon* icon = nullptr;
     if (!icon) {
         icon = new QIcon;
@@ -19,13 +33,7 @@ QIcon programIcon() {
         const qreal density = qGuiApp->devicePixelRatio();
         for (const int size : {32, 64, 128}) {
             if (size < 64 * density) {
-                QImageReader reader(QStringLiteral(":/icon/qyamoretchart-%1.png").arg(size), "PNG");
-                // Told the format and not to guess it, the reader decodes the
-                // PNG itself. Left free to guess, even with the format named,
-                // it would first load every image plugin (JPEG, GIF, SVG, ...)
-                // to ask each one, before the window could appear.
-                reader.setAutoDetectImageFormat(false);
-                icon->addPixmap(QPixmap::fromImage(reader.read()));
+                icon->addPixmap(QPixmap::fromImage(programIconImage(size)));
             }
         }
         // Pixmaps must not outlive the application.

@@ -77,10 +77,14 @@ void expectToday(const QString& stored, QDate firstDay) {
 
 // Starts the program host, waits until start-up's work is done, hands its
 // process id to `whileRunning` and kills it, as a crash or a lost session
-// would end it. What it printed, or nothing if it never got that far.
-std::optional<QByteArray> runUntilStartedThenKill(
-    const QProcessEnvironment& env, const std::function<void(qint64)>& whileRunning = {}) {
+// would end it. What it printed (with `channels` merged, its errors too, in
+// the order written), or nothing if it never got that far.
+std::optional<QByteArray>
+runUntilStartedThenKill(const QProcessEnvironment& env,
+                        const std::function<void(qint64)>& whileRunning = {},
+                        QProcess::ProcessChannelMode channels = QProcess::SeparateChannels) {
     QProcess copy;
+    copy.setProcessChannelMode(channels);
     copy.setProcessEnvironment(env);
     copy.start(QYAC_PROGRAM_HOST, QStringList{});
     QByteArray out;
@@ -121,20 +125,29 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, FirstStartEndedAbruptly, testing::Bool(),
                          });
 
 #ifdef Q_OS_LINUX
-// Up to its first painting the program decodes one image, its icon, and
-// loads no image plugin for it: the plugins (JPEG, GIF, SVG, ...) are loaded
-// by the first painting that needs one, after the window has appeared.
+// Up to its first painting the program neither loads an image plugin nor
+// looks through them (JPEG, GIF, SVG, ...): its icon is raw pixels, and the
+// plugins are found and loaded by the first painting that needs one, after
+// the window has appeared.
 TEST(MainWindowNotYetDrawn, HasLoadedNoImagePlugin) {
     const Home home;
     QProcessEnvironment env = home.environment();
     env.insert("QYAC_HOST_NEVER_DRAWN", "1");
-    ASSERT_TRUE(runUntilStartedThenKill(env, [](qint64 pid) {
-        QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
-        ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
-        for (const QByteArray& mapping : maps.readAll().split('\n')) {
-            EXPECT_FALSE(mapping.contains("/imageformats/")) << mapping.constData();
-        }
-    }));
+    // Qt then reports every plugin folder it reads, as it reads it.
+    env.insert("QT_DEBUG_PLUGINS", "1");
+    const auto out = runUntilStartedThenKill(
+        env,
+        [](qint64 pid) {
+            QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+            ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+            for (const QByteArray& mapping : maps.readAll().split('\n')) {
+                EXPECT_FALSE(mapping.contains("/imageformats/")) << mapping.constData();
+            }
+        },
+        QProcess::MergedChannels);
+    ASSERT_TRUE(out);
+    EXPECT_TRUE(out->contains("platforms")) << "Qt reported no plugin folder at all";
+    EXPECT_FALSE(out->contains("imageformats")) << out->constData();
 }
 #endif
 

@@ -5,6 +5,7 @@
 #include "frm_main.h"
 #include "frm_peach_blossom_result.h"
 #include "link_label.h"
+#include "program_icon.h"
 #include "prompter.h"
 #include "reading_record.h"
 
@@ -126,7 +127,7 @@ TEST(WindowTexts, EveryWindowCarriesTheProgramIcon) {
     frmPeachBlossomResult result(record, printers);
     frmAbout about;
     const auto box = makeMessageBox(QStringLiteral("?"), true);
-    const QImage icon = QImage(QStringLiteral(":/icon/qyamoretchart-32.png"))
+    const QImage icon = QImage(QStringLiteral(":/icon-png/qyamoretchart-32.png"))
                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (const QWidget* window :
          std::initializer_list<const QWidget*>{&main, &result, &about, box.get()}) {
@@ -134,5 +135,20 @@ TEST(WindowTexts, EveryWindowCarriesTheProgramIcon) {
                       QImage::Format_ARGB32_Premultiplied),
                   icon)
             << window->metaObject()->className();
+    }
+}
+
+// The windows carry the icon as raw pixels, written out from the PNGs by
+// tools/make_icons.sh: each size must still be the picture the PNG draws.
+TEST(WindowTexts, ProgramIconPixelsAreTheDrawnIcon) {
+    for (const int size : {32, 64, 128}) {
+        const QImage drawn = QImage(QStringLiteral(":/icon-png/qyamoretchart-%1.png").arg(size));
+        ASSERT_EQ(drawn.size(), QSize(size, size));
+        EXPECT_EQ(look::programIconImage(size).convertToFormat(QImage::Format_ARGB32),
+                  drawn.convertToFormat(QImage::Format_ARGB32))
+            << size;
+    }
+    for (const int size : {0, -32, 16, 256}) {
+        EXPECT_TRUE(look::programIconImage(size).isNull()) << size;
     }
 }
