@@ -12,12 +12,12 @@ QImage programIconImage(int size) {
     // as such has Qt's image reader list and open every installed image
     // plugin (JPEG, GIF, SVG, ...) first, before the window could appear.
     const QResource pixels(QStringLiteral(":/icon/qyamoretchart-%1.rgba").arg(size));
-    if (size <= 0 || pixels.size() != qint64(size) * size * 4 ||
-        pixels.compressionAlgorithm() != QResource::NoCompression) {
+    // Stored uncompressed: anything else, or no such size, fails the length.
+    if (size <= 0 || pixels.size() != qint64(size) * size * 4) {
         return {};
     }
-    // A copy: the image must not point into the resource once it is unloaded.
-    return QImage(pixels.data(), size, size, size * 4, QImage::Format_RGBA8888).copy();
+    // Built into the program, the pixels last as long as it does.
+    return QImage(pixels.data(), size, size, size * 4, QImage::Format_RGBA8888);
 }
 
 QIcon programIcon() {
