@@ -11,11 +11,12 @@
 # on most days: the day was recorded within the last fortnight, so the
 # program asks nothing and writes nothing (START=later); a first start is
 # measured beside it. The headline at the end holds both against the design
-# floor, with the load average. Takes about five minutes after the build.
-# RUNS=<n> and COLD_RUNS=<n> set the start-up runs per program (default 31
-# and 11, the first of each a warm-up); the cold runs need root and are
-# skipped otherwise, and COLD_RUNS=0 skips them on a machine shared with
-# others, whose page cache they would empty too. Not part of ./dev test.
+# floor, with the load average. Takes about ten minutes after the build.
+# RUNS=<n> and COLD_RUNS=<n> set the start-up runs per program (default 101
+# and 11, the first of each a warm-up): 101 warm runs hold a ratio to about
+# ±2 %, the least that can tell a 3 % difference. The cold runs need root
+# and are skipped otherwise, and COLD_RUNS=0 skips them on a machine shared
+# with others, whose page cache they would empty too. Not part of ./dev test.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 
@@ -88,10 +89,10 @@ START=first bench/first_frame_counts.sh "$build" | tee "$scratch/counts.first"
 echo
 
 echo "== Start-up under Xvfb: program against both floors, warm, usual start"
-MODE=warm START=later RUNS=${RUNS:-31} bench/startup_bench.sh "$build" | tee "$scratch/warm.later"
+MODE=warm START=later RUNS=${RUNS:-101} bench/startup_bench.sh "$build" | tee "$scratch/warm.later"
 echo
 echo "== Start-up under Xvfb: program against both floors, warm, first start"
-MODE=warm START=first RUNS=${RUNS:-31} bench/startup_bench.sh "$build" | tee "$scratch/warm.first"
+MODE=warm START=first RUNS=${RUNS:-101} bench/startup_bench.sh "$build" | tee "$scratch/warm.first"
 echo
 if [ "${COLD_RUNS:-11}" != 0 ]; then
     echo "== Start-up under Xvfb: program against both floors, cold (page cache dropped before each run), usual start"
